@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages the build and the tests need (run as root).
+set -euo pipefail
+packages=(
+  build-essential cmake clang libclang-rt-14-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  libglew-dev libpng-dev zlib1g-dev libjpeg-dev
+  libegl-dev libegl-mesa0 libgl1-mesa-dri libgl-dev mesa-utils-bin
+  binutils python3
+)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
