@@ -1,0 +1,55 @@
+// The library's exported interface: the scan-time registration call, the command entry
+// point, and the two words that ask hybrid-graphics drivers for the discrete GPU.
+// Everything else in the library is hidden (see exports.map).
+#include "AE_Effect.h"
+#if __has_include("AE_PluginData.h")
+#include "AE_PluginData.h"
+#else
+// Interim declarations until sdk/ carries the plug-in data header.
+struct SPBasicSuite;
+typedef struct PF_PluginData* PF_PluginDataPtr;
+typedef A_Err (*PF_PluginDataCB)(PF_PluginDataPtr inPtr, const A_u_char* inNamePtr, const A_u_char* inMatchNamePtr,
+                                 const A_u_char* inCategoryPtr, const A_u_char* inEntryPointNamePtr, A_long inkind,
+                                 A_long inApiVersionMajor, A_long inApiVersionMinor, A_long inReservedInfo);
+#endif
+#include "host/command_dispatch.h"
+#include "host/registration.h"
+
+#if defined(_WIN32)
+#define FX_EXPORT __declspec(dllexport)
+#else
+#define FX_EXPORT __attribute__((visibility("default")))
+#endif
+
+namespace {
+
+const A_u_char* slot_chars(const char* text) { return reinterpret_cast<const A_u_char*>(text); }
+
+}  // namespace
+
+extern "C" {
+
+// Read by the NVIDIA and AMD drivers when the library is loaded; 1 selects the discrete GPU.
+FX_EXPORT std::uint32_t NvOptimusEnablement = 1;
+FX_EXPORT std::int32_t AmdPowerXpressRequestHighPerformance = 1;
+
+// Called once while the host scans for plug-ins; the host registers the effect from the
+// callback's arguments and takes the callback's result as ours.
+FX_EXPORT PF_Err PluginDataEntryFunction(PF_PluginDataPtr inPtr, PF_PluginDataCB inPluginDataCallBackPtr,
+                                         SPBasicSuite* inSPBasicSuitePtr, const char* inHostName,
+                                         const char* inHostVersion) {
+    (void)inSPBasicSuitePtr, (void)inHostName, (void)inHostVersion;
+    namespace reg = fx::registration;
+    if (inPluginDataCallBackPtr == nullptr) return PF_Err_BAD_CALLBACK_PARAM;
+    return inPluginDataCallBackPtr(inPtr, slot_chars(reg::display_name.data()), slot_chars(reg::match_name.data()),
+                                   slot_chars(reg::category.data()), slot_chars(reg::entry_point_name),
+                                   reg::plugin_kind, reg::api_version_major, reg::api_version_minor,
+                                   reg::reserved_info);
+}
+
+FX_EXPORT PF_Err EffectMain(PF_Cmd cmd, PF_InData* in_data, PF_OutData* out_data, PF_ParamDef* params[],
+                            PF_LayerDef* output, void* extra) {
+    return fx::dispatch_command(fx::default_command_table(), cmd, in_data, out_data, params, output, extra);
+}
+
+}  // extern "C"

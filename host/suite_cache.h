@@ -1,0 +1,72 @@
+#pragma once
+// Host suites acquired on first use and released together when the cache ends. A
+// transient cache lives for one command handler; the GlobalState keeps a persistent one
+// from global set-up to global teardown, so suites acquired through it stay acquired.
+
+#include <array>
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
+
+#include "AE_EffectCBSuites.h"
+#include "SPBasic.h"
+
+namespace fx {
+
+// The suites a cache can hold, each a fixed (name, version) pair.
+enum class CachedSuite : std::size_t {
+    handle,               // "PF Handle Suite" 2
+    aegp_utility_7,       // "AEGP Utility Suite" 7
+    aegp_utility_11,      // "AEGP Utility Suite" 11
+    ansi,                 // "PF ANSI Suite" 1
+    iterate8,             // "PF Iterate8 Suite" 1
+    param_utils,          // "PF Param Utils Suite" 3
+    aegp_stream,          // "AEGP Stream Suite" 7
+    aegp_dynamic_stream,  // "AEGP Dynamic Stream Suite" 2
+    aegp_effect,          // "AEGP Effect Suite" 2
+    aegp_pf_interface,    // "AEGP PF Interface Suite" 1
+    aegp_memory,          // "AEGP Memory Suite" 1
+    adv_app,              // "PF AE Adv App Suite" 1
+    count
+};
+
+struct SuiteName {
+    const char* name;
+    std::int32_t version;
+};
+
+SuiteName cached_suite_name(CachedSuite which) noexcept;
+
+class SuiteCache {
+public:
+    // Throws HostError 516 when there is no basic suite to acquire from.
+    explicit SuiteCache(const SPBasicSuite* basic);
+    ~SuiteCache();
+    SuiteCache(const SuiteCache&) = delete;
+    SuiteCache& operator=(const SuiteCache&) = delete;
+
+    // The suite's function table, acquired on the first request. Throws HostError 516
+    // when the host refuses it (an error or a null table).
+    const void* suite(CachedSuite which);
+
+    const PF_HandleSuite1* handle_suite() { return static_cast<const PF_HandleSuite1*>(suite(CachedSuite::handle)); }
+    const PF_ANSICallbacksSuite1* ansi_suite() {
+        return static_cast<const PF_ANSICallbacksSuite1*>(suite(CachedSuite::ansi));
+    }
+    const PF_Iterate8Suite1* iterate8_suite() {
+        return static_cast<const PF_Iterate8Suite1*>(suite(CachedSuite::iterate8));
+    }
+
+    const SPBasicSuite* basic_suite() const noexcept { return basic_; }
+
+private:
+    static constexpr std::size_t slot_count = static_cast<std::size_t>(CachedSuite::count);
+
+    const SPBasicSuite* basic_;
+    // The persistent cache is filled lazily by whichever command first needs a suite,
+    // possibly on two render threads at once: a slot is claimed atomically and the
+    // loser of a race gives its acquisition back, so every slot is acquired once.
+    std::array<std::atomic<const void*>, slot_count> slots_{};
+};
+
+}  // namespace fx
