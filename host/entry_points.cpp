@@ -2,16 +2,7 @@
 // point, and the two words that ask hybrid-graphics drivers for the discrete GPU.
 // Everything else in the library is hidden (see exports.map).
 #include "AE_Effect.h"
-#if __has_include("AE_PluginData.h")
 #include "AE_PluginData.h"
-#else
-// Interim declarations until sdk/ carries the plug-in data header.
-struct SPBasicSuite;
-typedef struct PF_PluginData* PF_PluginDataPtr;
-typedef A_Err (*PF_PluginDataCB)(PF_PluginDataPtr inPtr, const A_u_char* inNamePtr, const A_u_char* inMatchNamePtr,
-                                 const A_u_char* inCategoryPtr, const A_u_char* inEntryPointNamePtr, A_long inkind,
-                                 A_long inApiVersionMajor, A_long inApiVersionMinor, A_long inReservedInfo);
-#endif
 #include "host/command_dispatch.h"
 #include "host/registration.h"
 

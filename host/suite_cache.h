@@ -8,7 +8,10 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "AE_AdvEffectSuites.h"
 #include "AE_EffectCBSuites.h"
+#include "AE_EffectSuites.h"
+#include "AE_GeneralPlug.h"
 #include "SPBasic.h"
 
 namespace fx {
@@ -49,17 +52,31 @@ public:
     // when the host refuses it (an error or a null table).
     const void* suite(CachedSuite which);
 
-    const PF_HandleSuite1* handle_suite() { return static_cast<const PF_HandleSuite1*>(suite(CachedSuite::handle)); }
-    const PF_ANSICallbacksSuite1* ansi_suite() {
-        return static_cast<const PF_ANSICallbacksSuite1*>(suite(CachedSuite::ansi));
+    const PF_HandleSuite1* handle_suite() { return typed<PF_HandleSuite1>(CachedSuite::handle); }
+    const AEGP_UtilitySuite3* utility_suite7() { return typed<AEGP_UtilitySuite3>(CachedSuite::aegp_utility_7); }
+    const AEGP_UtilitySuite5* utility_suite11() { return typed<AEGP_UtilitySuite5>(CachedSuite::aegp_utility_11); }
+    const PF_ANSICallbacksSuite1* ansi_suite() { return typed<PF_ANSICallbacksSuite1>(CachedSuite::ansi); }
+    const PF_Iterate8Suite1* iterate8_suite() { return typed<PF_Iterate8Suite1>(CachedSuite::iterate8); }
+    const PF_ParamUtilsSuite3* param_utils_suite() { return typed<PF_ParamUtilsSuite3>(CachedSuite::param_utils); }
+    const AEGP_StreamSuite2* stream_suite() { return typed<AEGP_StreamSuite2>(CachedSuite::aegp_stream); }
+    const AEGP_DynamicStreamSuite2* dynamic_stream_suite() {
+        return typed<AEGP_DynamicStreamSuite2>(CachedSuite::aegp_dynamic_stream);
     }
-    const PF_Iterate8Suite1* iterate8_suite() {
-        return static_cast<const PF_Iterate8Suite1*>(suite(CachedSuite::iterate8));
+    const AEGP_EffectSuite2* effect_suite() { return typed<AEGP_EffectSuite2>(CachedSuite::aegp_effect); }
+    const AEGP_PFInterfaceSuite1* pf_interface_suite() {
+        return typed<AEGP_PFInterfaceSuite1>(CachedSuite::aegp_pf_interface);
     }
+    const AEGP_MemorySuite1* memory_suite() { return typed<AEGP_MemorySuite1>(CachedSuite::aegp_memory); }
+    const PF_AdvAppSuite1* adv_app_suite() { return typed<PF_AdvAppSuite1>(CachedSuite::adv_app); }
 
     const SPBasicSuite* basic_suite() const noexcept { return basic_; }
 
 private:
+    template <class Suite>
+    const Suite* typed(CachedSuite which) {
+        return static_cast<const Suite*>(suite(which));
+    }
+
     static constexpr std::size_t slot_count = static_cast<std::size_t>(CachedSuite::count);
 
     const SPBasicSuite* basic_;

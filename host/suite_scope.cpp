@@ -1,7 +1,5 @@
 #include "host/suite_scope.h"
 
-#include <array>
-
 #include "host/host_message.h"
 
 namespace fx {
@@ -11,18 +9,36 @@ const SPBasicSuite* basic_suite_of(const PF_InData* in_data) noexcept {
     return in_data != nullptr ? in_data->pica_basicP : nullptr;
 }
 
-struct DrawingSuiteSlot {
+struct DrawingSuiteName {
     const char* name;
     std::int32_t version;
-    const void* DrawingSuites::*member;
 };
 
-constexpr std::array<DrawingSuiteSlot, 4> drawing_suite_slots{{
-    {"DRAWBOT Draw Suite", 1, &DrawingSuites::draw},
-    {"DRAWBOT Supplier Suite", 1, &DrawingSuites::supplier},
-    {"DRAWBOT Surface Suite", 2, &DrawingSuites::surface},
-    {"DRAWBOT Path Suite", 1, &DrawingSuites::path},
-}};
+constexpr DrawingSuiteName draw_suite{"DRAWBOT Draw Suite", 1};
+constexpr DrawingSuiteName supplier_suite{"DRAWBOT Supplier Suite", 1};
+constexpr DrawingSuiteName surface_suite{"DRAWBOT Surface Suite", 2};
+constexpr DrawingSuiteName path_suite{"DRAWBOT Path Suite", 1};
+
+template <class Suite>
+bool acquire_into(const SPBasicSuite* basic, DrawingSuiteName suite, const Suite*& held) {
+    const void* table = nullptr;
+    if (basic == nullptr || basic->AcquireSuite(suite.name, suite.version, &table) != kSPNoError || table == nullptr)
+        return false;
+    held = static_cast<const Suite*>(table);
+    return true;
+}
+
+template <class Suite>
+void release_from(const PF_InData* in_data, PF_OutData* out_data, DrawingSuiteName suite, const Suite*& held) {
+    if (held == nullptr) return;
+    const SPBasicSuite* basic = basic_suite_of(in_data);
+    if (basic == nullptr) {
+        report_host_message(in_data, out_data, release_failure_message);
+        return;
+    }
+    basic->ReleaseSuite(suite.name, suite.version);
+    held = nullptr;
+}
 
 constexpr char null_drawing_record_message[] = "NULL suite pointer passed to AEFX_AcquireDrawbotSuites";
 
@@ -58,30 +74,24 @@ PF_Err acquire_drawing_suites(const PF_InData* in_data, PF_OutData* out_data, Dr
         return PF_Err_UNRECOGNIZED_PARAM_TYPE;  // 514
     }
     const SPBasicSuite* basic = basic_suite_of(in_data);
-    for (const DrawingSuiteSlot& slot : drawing_suite_slots) {
-        const void* table = nullptr;
-        if (basic == nullptr || basic->AcquireSuite(slot.name, slot.version, &table) != kSPNoError ||
-            table == nullptr) {
-            report_host_message(in_data, out_data, acquire_failure_message);
-            return PF_Err_BAD_CALLBACK_PARAM;
-        }
-        suites->*slot.member = table;
+    // In this order; the first refusal ends the set, and what was acquired stays held.
+    const bool complete = acquire_into(basic, draw_suite, suites->draw) &&
+                          acquire_into(basic, supplier_suite, suites->supplier) &&
+                          acquire_into(basic, surface_suite, suites->surface) &&
+                          acquire_into(basic, path_suite, suites->path);
+    if (!complete) {
+        report_host_message(in_data, out_data, acquire_failure_message);
+        return PF_Err_BAD_CALLBACK_PARAM;
     }
     return PF_Err_NONE;
 }
 
 PF_Err release_drawing_suites(const PF_InData* in_data, PF_OutData* out_data, DrawingSuites* suites) {
     if (suites == nullptr) return PF_Err_NONE;
-    const SPBasicSuite* basic = basic_suite_of(in_data);
-    for (const DrawingSuiteSlot& slot : drawing_suite_slots) {
-        if (suites->*slot.member == nullptr) continue;
-        if (basic == nullptr) {
-            report_host_message(in_data, out_data, release_failure_message);
-            continue;
-        }
-        basic->ReleaseSuite(slot.name, slot.version);
-        suites->*slot.member = nullptr;
-    }
+    release_from(in_data, out_data, draw_suite, suites->draw);
+    release_from(in_data, out_data, supplier_suite, suites->supplier);
+    release_from(in_data, out_data, surface_suite, suites->surface);
+    release_from(in_data, out_data, path_suite, suites->path);
     return PF_Err_NONE;
 }
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "AE_Effect.h"
+#include "DrawbotSuite.h"
 #include "SPBasic.h"
 
 namespace fx {
@@ -25,10 +26,10 @@ PF_Err release_scoped_suite(const PF_InData* in_data, PF_OutData* out_data, cons
 
 // The four suites a custom control draws with.
 struct DrawingSuites {
-    const void* draw = nullptr;      // "DRAWBOT Draw Suite" 1
-    const void* supplier = nullptr;  // "DRAWBOT Supplier Suite" 1
-    const void* surface = nullptr;   // "DRAWBOT Surface Suite" 2
-    const void* path = nullptr;      // "DRAWBOT Path Suite" 1
+    const DRAWBOT_DrawbotSuite1* draw = nullptr;      // "DRAWBOT Draw Suite" 1
+    const DRAWBOT_SupplierSuite1* supplier = nullptr;  // "DRAWBOT Supplier Suite" 1
+    const DRAWBOT_SurfaceSuite2* surface = nullptr;    // "DRAWBOT Surface Suite" 2
+    const DRAWBOT_PathSuite1* path = nullptr;          // "DRAWBOT Path Suite" 1
 };
 
 // Acquires the four in order. A null record reports and returns 514; the first suite
