@@ -1,0 +1,33 @@
+#include "render/gl_capabilities.h"
+
+#include <GL/glew.h>
+
+#include "render/driver_workarounds.h"
+
+namespace fx {
+
+bool load_gl_entry_points() {
+    // Entry points of extensions the driver does not list are loaded too; some drivers
+    // leave core features out of their extension string.
+    glewExperimental = GL_TRUE;
+    return accept_glew_init_result(glewInit());
+}
+
+bool has_required_gl_capabilities() {
+    GLint texture_units = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_UNITS, &texture_units);
+    if (texture_units < 2) return false;
+    if (glGetString(GL_VERSION) == nullptr || glGetString(GL_EXTENSIONS) == nullptr) return false;
+    if (!GLEW_VERSION_2_0) return false;
+    static const char* const required[] = {
+        "GL_ARB_color_buffer_float", "GL_ARB_texture_float",    "GL_ARB_vertex_program",
+        "GL_ARB_vertex_shader",      "GL_ARB_texture_cube_map", "GL_ARB_fragment_shader",
+        "GL_ARB_draw_buffers",       "GL_ARB_framebuffer_object",
+    };
+    for (const char* name : required) {
+        if (!glewIsSupported(name)) return false;
+    }
+    return true;
+}
+
+}  // namespace fx

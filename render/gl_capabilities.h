@@ -1,0 +1,14 @@
+#pragma once
+
+namespace fx {
+
+// Loads the GL entry points through GLEW for the context that is current on this
+// thread. Returns false when the OpenGL 2.0 entry points could not be loaded.
+bool load_gl_entry_points();
+
+// The features the renderer needs from the current context: OpenGL 2.0, at least two
+// texture units, version and extension strings, float colour buffers and textures,
+// programmable vertex and fragment stages, draw buffers and framebuffer objects.
+bool has_required_gl_capabilities();
+
+}  // namespace fx

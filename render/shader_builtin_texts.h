@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+namespace fx {
+
+// The renderer's built-in texts, as plain text.
+enum class ShaderBuiltinText {
+    default_vertex_shader,
+    fallback_vertex_shader,
+    fallback_fragment_shader,
+    define_directive,  // the word that starts each line of the defines block
+    shader_confirmation,
+};
+
+std::string shader_builtin_text(ShaderBuiltinText which);
+
+}  // namespace fx

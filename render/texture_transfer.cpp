@@ -1,0 +1,123 @@
+// Moving staged pictures into textures and the last pass's pixels back out. GL's
+// first texture row is the bottom of the picture, the staged buffers' first row the
+// top: both directions flip, so a picture that goes up and comes back is unchanged.
+
+#include <GL/glew.h>
+
+#include <cstddef>
+#include <cstdint>
+
+#include "definition/effect_definition.h"
+#include "render/gl_renderer.h"
+#include "render/texture_wrap.h"
+
+namespace fx {
+namespace {
+
+constexpr std::int64_t kFloatPixelBytes = 16;  // staged read-back: RGBA float
+
+}  // namespace
+
+void GlRenderer::upload_input(const InputImage& image, int slot_index) {
+    if (definition_ == nullptr || image.pixels == nullptr) return;
+    if (slot_index < 0 || slot_index >= texture_count_) return;
+    if (image.width <= 0 || image.height <= 0) return;
+    const bool rgb = image.channel_layout == kChannelsRgb;
+    const bool is_float = image.bits_per_channel == 32;
+    // Only the two staged depths exist; anything else would be read with the wrong size.
+    if (!is_float && image.bits_per_channel != 8) return;
+
+    const GLenum pixel_type = is_float ? GL_FLOAT : (rgb ? GL_UNSIGNED_BYTE : GL_UNSIGNED_INT_8_8_8_8_REV);
+    const GLenum pixel_format = rgb ? GL_RGB : GL_RGBA;
+    const std::int64_t pixel_bytes = (image.bits_per_channel / 8) * (rgb ? 3 : 4);
+    const std::int64_t packed_row = pixel_bytes * image.width;
+    const std::int64_t row_bytes = image.row_bytes >= 1 ? image.row_bytes : packed_row;
+    // A row shorter than its pixels would make the upload read past the buffer.
+    if (row_bytes < packed_row) return;
+
+    ContextBracket bracket(context_.get());
+    if (!bracket.current()) return;
+    const auto& settings = definition_->settings;
+    TextureSlot& slot = texture_slots_[slot_index];
+    glActiveTexture(GL_TEXTURE0);
+    glBindTexture(GL_TEXTURE_2D, slot.id);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 10);
+    const GLint magnify = settings.smooth > 0 ? GL_LINEAR : GL_NEAREST;
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, magnify);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, settings.smooth < 1 ? magnify : GL_LINEAR_MIPMAP_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, texture_wrap_mode(settings.repeat));
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, texture_wrap_mode(settings.repeat));
+
+    // Storage is kept across frames while the picture keeps its size and depth; a new
+    // depth gets new storage so that float inputs are not squeezed into 8 bits.
+    const GLenum internal_format = input_internal_format(image);
+    if (slot.width != image.width || slot.height != image.height || slot.requested_format != internal_format) {
+        if (!specify_storage(slot, internal_format, image.width, image.height, settings.smooth >= 1)) {
+            glBindTexture(GL_TEXTURE_2D, 0);
+            return;
+        }
+    }
+
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+    const auto* pixels = static_cast<const std::uint8_t*>(image.pixels);
+    for (std::int32_t row = 0; row < image.height; ++row) {
+        glTexSubImage2D(GL_TEXTURE_2D, 0, 0, image.height - 1 - row, image.width, 1, pixel_format, pixel_type,
+                        pixels + static_cast<std::ptrdiff_t>(row) * row_bytes);
+    }
+    // Mipmaps made when the storage was specified describe an empty picture.
+    if (settings.smooth >= 1) {
+        glGenerateMipmap(GL_TEXTURE_2D);
+        slot.mipmaps_current = true;
+    } else {
+        slot.mipmaps_current = false;
+    }
+    glBindTexture(GL_TEXTURE_2D, 0);
+}
+
+bool GlRenderer::read_back(int slot, InputImage& output) { return read_rows(slot, output, true); }
+
+bool GlRenderer::read_back_unflipped(int slot, InputImage& output) { return read_rows(slot, output, false); }
+
+bool GlRenderer::read_rows(int slot_index, InputImage& output, bool flip) {
+    if (slot_index < 0 || slot_index >= texture_count_ || output.pixels == nullptr) return false;
+    const TextureSlot& slot = texture_slots_[slot_index];
+    if (slot.width <= 0 || slot.height <= 0) return false;
+    // The buffer was sized by the caller; a texture larger than it is not read.
+    const std::int64_t capacity = static_cast<std::int64_t>(output.row_bytes) * output.height;
+    const std::int64_t row_bytes = kFloatPixelBytes * slot.width;
+    if (output.row_bytes < 0 || output.height < 0 || row_bytes * slot.height > capacity) return false;
+
+    ContextBracket bracket(context_.get());
+    if (!bracket.current()) return false;
+    output.width = slot.width;
+    output.height = slot.height;
+    output.bits_per_channel = 32;
+    output.row_bytes = static_cast<std::int32_t>(row_bytes);
+    output.channel_layout = kChannelsRgba;
+    auto* pixels = static_cast<std::uint8_t*>(output.pixels);
+
+    glActiveTexture(GL_TEXTURE0);
+    glBindTexture(GL_TEXTURE_2D, slot.id);
+    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    glPixelStorei(GL_PACK_ROW_LENGTH, 0);
+    if (!flip) {
+        glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_FLOAT, pixels);
+        glBindTexture(GL_TEXTURE_2D, 0);
+        return true;
+    }
+    glBindTexture(GL_TEXTURE_2D, 0);
+    // Read through the framebuffer with the wanted texture attached, whatever the last
+    // pass left attached there.
+    glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
+    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, slot.id, 0);
+    if (glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) return false;
+    glReadBuffer(GL_COLOR_ATTACHMENT0);
+    for (std::int32_t row = 0; row < slot.height; ++row) {
+        glReadPixels(0, slot.height - 1 - row, slot.width, 1, GL_RGBA, GL_FLOAT,
+                     pixels + static_cast<std::ptrdiff_t>(row) * row_bytes);
+    }
+    return true;
+}
+
+}  // namespace fx
