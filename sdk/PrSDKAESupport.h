@@ -12,7 +12,7 @@
 
 typedef int32_t csSDK_int32;
 typedef uint32_t csSDK_uint32;
-typedef int64_t prInt64;
+typedef long long prInt64;  // long long on every platform, as the host declares it
 typedef prInt64 PrTime;
 typedef csSDK_int32 PrTimelineID;
 typedef csSDK_int32 prFieldType;
