@@ -1,0 +1,68 @@
+// fxhost describe [--definition FILE]: parses a definition with the engine's own loader
+// and parser and prints the model as JSON on standard output. Without --definition the
+// text is the one the plug-in would load (FX_DEFINITION_FILE, else the built-in
+// definition). What the parser reports goes to standard error and into the JSON's
+// "parser_output".
+#include <cstdio>
+#include <iostream>
+#include <memory>
+
+#include "definition/loader/builtin_text.h"
+#include "definition/loader/load_definition.h"
+#include "definition/loader/platform_parse_environment.h"
+#include "definition/loader/read_file.h"
+#include "platform/path.h"
+#include "simhost/fxhost/captured_stdout.h"
+#include "simhost/fxhost/definition_json.h"
+#include "simhost/fxhost/subcommand.h"
+
+namespace fx::fxhost {
+namespace {
+
+bool readable(const std::string& path) {
+  std::FILE* file = std::fopen(platform::native_path(path).c_str(), "rb");
+  if (!file) return false;
+  std::fclose(file);
+  return true;
+}
+
+}  // namespace
+
+int run_describe(const std::vector<std::string>& args) {
+  std::string file;
+  bool file_given = false;
+  for (size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--definition" && i + 1 < args.size()) {
+      file = args[++i];
+      file_given = true;
+    } else if (args[i].rfind("--definition=", 0) == 0) {
+      file = args[i].substr(13);
+      file_given = true;
+    } else {
+      std::cerr << "fxhost describe: unexpected argument \"" << args[i]
+                << "\", expected: describe [--definition FILE]\n";
+      return 2;
+    }
+  }
+
+  DefinitionText source;
+  if (file_given) {
+    if (file.empty() || !readable(file)) {
+      std::cerr << "fxhost describe: " << file << ": cannot be read, expected a definition file\n";
+      return 1;
+    }
+    source = {read_file(file), file};
+  } else {
+    source = obtain_definition_text(builtin_text(BuiltinText::definition));
+  }
+
+  auto def = std::make_unique<EffectDefinition>();
+  CapturedStdout capture;
+  parse_loaded_definition(*def, std::move(source.text), platform_parse_environment());
+  DescribeContext context{source.path.empty() ? "built-in" : source.path, capture.finish()};
+  std::cerr << context.parser_output;
+  std::cout << definition_json(*def, context);
+  return std::cout.good() ? 0 : 1;
+}
+
+}  // namespace fx::fxhost

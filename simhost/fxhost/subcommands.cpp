@@ -1,0 +1,20 @@
+#include "simhost/fxhost/subcommand.h"
+
+namespace fx::fxhost {
+
+const std::vector<Subcommand>& subcommands() {
+  static const std::vector<Subcommand> all = {
+      {"describe", "[--definition FILE]",
+       "parse a definition (the built-in one, or FILE) and print its model as JSON", run_describe},
+  };
+  return all;
+}
+
+std::string usage_text() {
+  std::string text = "usage: fxhost COMMAND [ARGUMENTS]\n\ncommands:\n";
+  for (const Subcommand& command : subcommands())
+    text += std::string("  ") + command.name + " " + command.usage + "\n      " + command.summary + "\n";
+  return text;
+}
+
+}  // namespace fx::fxhost
