@@ -326,6 +326,40 @@ static_assert(static_cast<A_long>(PF_Xfer_HARD_LIGHT) == 9, "PF_Xfer_HARD_LIGHT"
 static_assert(static_cast<A_long>(PF_Xfer_DARKEN) == 10, "PF_Xfer_DARKEN");
 static_assert(static_cast<A_long>(PF_Xfer_LIGHTEN) == 11, "PF_Xfer_LIGHTEN");
 static_assert(static_cast<A_long>(PF_Xfer_DIFFERENCE) == 12, "PF_Xfer_DIFFERENCE");
+static_assert(static_cast<A_long>(PF_Xfer_HUE) == 13, "PF_Xfer_HUE");
+static_assert(static_cast<A_long>(PF_Xfer_SATURATION) == 14, "PF_Xfer_SATURATION");
+static_assert(static_cast<A_long>(PF_Xfer_COLOR) == 15, "PF_Xfer_COLOR");
+static_assert(static_cast<A_long>(PF_Xfer_LUMINOSITY) == 16, "PF_Xfer_LUMINOSITY");
+static_assert(static_cast<A_long>(PF_Xfer_MULTIPLY_ALPHA) == 17, "PF_Xfer_MULTIPLY_ALPHA");
+static_assert(static_cast<A_long>(PF_Xfer_MULTIPLY_ALPHA_LUMA) == 18, "PF_Xfer_MULTIPLY_ALPHA_LUMA");
+static_assert(static_cast<A_long>(PF_Xfer_MULTIPLY_NOT_ALPHA) == 19, "PF_Xfer_MULTIPLY_NOT_ALPHA");
+static_assert(static_cast<A_long>(PF_Xfer_MULTIPLY_NOT_ALPHA_LUMA) == 20, "PF_Xfer_MULTIPLY_NOT_ALPHA_LUMA");
+static_assert(static_cast<A_long>(PF_Xfer_ADDITIVE_PREMUL) == 21, "PF_Xfer_ADDITIVE_PREMUL");
+static_assert(static_cast<A_long>(PF_Xfer_ALPHA_ADD) == 22, "PF_Xfer_ALPHA_ADD");
+static_assert(static_cast<A_long>(PF_Xfer_COLOR_DODGE) == 23, "PF_Xfer_COLOR_DODGE");
+static_assert(static_cast<A_long>(PF_Xfer_COLOR_BURN) == 24, "PF_Xfer_COLOR_BURN");
+static_assert(static_cast<A_long>(PF_Xfer_EXCLUSION) == 25, "PF_Xfer_EXCLUSION");
+static_assert(static_cast<A_long>(PF_Xfer_DIFFERENCE2) == 26, "PF_Xfer_DIFFERENCE2");
+static_assert(static_cast<A_long>(PF_Xfer_COLOR_DODGE2) == 27, "PF_Xfer_COLOR_DODGE2");
+static_assert(static_cast<A_long>(PF_Xfer_COLOR_BURN2) == 28, "PF_Xfer_COLOR_BURN2");
+static_assert(static_cast<A_long>(PF_Xfer_LINEAR_DODGE) == 29, "PF_Xfer_LINEAR_DODGE");
+static_assert(static_cast<A_long>(PF_Xfer_LINEAR_BURN) == 30, "PF_Xfer_LINEAR_BURN");
+static_assert(static_cast<A_long>(PF_Xfer_LINEAR_LIGHT) == 31, "PF_Xfer_LINEAR_LIGHT");
+static_assert(static_cast<A_long>(PF_Xfer_VIVID_LIGHT) == 32, "PF_Xfer_VIVID_LIGHT");
+static_assert(static_cast<A_long>(PF_Xfer_PIN_LIGHT) == 33, "PF_Xfer_PIN_LIGHT");
+static_assert(static_cast<A_long>(PF_Xfer_HARD_MIX) == 34, "PF_Xfer_HARD_MIX");
+static_assert(static_cast<A_long>(PF_Xfer_LIGHTER_COLOR) == 35, "PF_Xfer_LIGHTER_COLOR");
+static_assert(static_cast<A_long>(PF_Xfer_DARKER_COLOR) == 36, "PF_Xfer_DARKER_COLOR");
+static_assert(static_cast<A_long>(PF_Xfer_SUBTRACT) == 37, "PF_Xfer_SUBTRACT");
+static_assert(static_cast<A_long>(PF_Xfer_DIVIDE) == 38, "PF_Xfer_DIVIDE");
+static_assert(static_cast<A_long>(PF_Xfer_RESERVED0) == 39, "PF_Xfer_RESERVED0");
+static_assert(static_cast<A_long>(PF_Xfer_RESERVED1) == 40, "PF_Xfer_RESERVED1");
+static_assert(static_cast<A_long>(PF_Xfer_NUM_MODES) == 41, "PF_Xfer_NUM_MODES");
+
+// PF_Xfer_TINT ...
+static_assert(static_cast<A_long>(PF_Xfer_TINT) == 29, "PF_Xfer_TINT");
+static_assert(static_cast<A_long>(PF_Xfer_SHADE) == 30, "PF_Xfer_SHADE");
+static_assert(static_cast<A_long>(PF_Xfer_INTENSE_LIGHT) == 32, "PF_Xfer_INTENSE_LIGHT");
 
 // PF_PlatData_MAIN_WND ...
 static_assert(static_cast<A_long>(PF_PlatData_MAIN_WND) == 0, "PF_PlatData_MAIN_WND");
