@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+
+namespace fx {
+
+// The text-level steps that run before the definition is read line by line. Each edits
+// the whole text in place.
+
+// Upper bound for the text while preprocessing: includes, macros and replacements that
+// would make it longer are not applied. Real definitions are a few hundred kilobytes at
+// most; the bound keeps a hostile or cyclic definition from exhausting memory.
+inline constexpr std::size_t kMaxDefinitionText = 16u << 20;
+
+// An include cycle would expand forever; after this many inclusions a further "#include"
+// contributes nothing, as a missing file does.
+inline constexpr int kMaxIncludes = 64;
+
+// Macro definitions handled per parse; further "##" markers are left in the text.
+inline constexpr int kMaxMacros = 1024;
+
+// Replaces every "#include name" by the named file's content followed by "\n//include",
+// so the rest of the include line ends up as a comment line. The search restarts at the
+// beginning after every inclusion. `read_file` returns "" for an unreadable file.
+void expand_includes(std::string& text, const std::function<std::string(const std::string&)>& read_file);
+
+// Macro definitions "##name body##" after the first "[sho": each one is removed from the
+// text and every "##name" in the whole text becomes its body.
+void expand_macros(std::string& text);
+
+// The "[replace]" block: each of its lines "from|to" replaces every "from" in the whole
+// text by "to".
+void apply_replace_block(std::string& text);
+
+}  // namespace fx
