@@ -1,0 +1,163 @@
+#include "simhost/loaded_plugin.h"
+
+#include <dlfcn.h>
+
+#include <cstring>
+
+#include "simhost/elf_section_reader.h"
+#include "simhost/recorded_call.h"
+
+namespace fx {
+namespace {
+
+// The section the plug-in build places its registration record in.
+constexpr const char* kPiplSection = ".pipl";
+
+struct RegistrationCall {
+  Registration* registration;
+  A_Err answer;
+};
+
+using DataCallback = A_Err (*)(void* in_ptr, const A_u_char* name, const A_u_char* match_name,
+                               const A_u_char* category, const A_u_char* entry_point, A_long kind,
+                               A_long api_major, A_long api_minor, A_long reserved_info);
+using DataEntryPoint = A_Err (*)(void* in_ptr, DataCallback callback, SPBasicSuite* basic,
+                                 const char* host_name, const char* host_version);
+
+// Registration texts sit in 32-byte slots; a slot is read up to its NUL and never past its
+// end, so a slot without one is cut rather than read beyond.
+std::string slot_text(const A_u_char* text) {
+  if (text == nullptr) return {};
+  const char* chars = reinterpret_cast<const char*>(text);
+  return std::string(chars, strnlen(chars, 32));
+}
+
+A_Err record_registration(void* in_ptr, const A_u_char* name, const A_u_char* match_name,
+                          const A_u_char* category, const A_u_char* entry_point, A_long kind,
+                          A_long api_major, A_long api_minor, A_long reserved_info) {
+  auto* call = static_cast<RegistrationCall*>(in_ptr);
+  Registration& r = *call->registration;
+  ++r.calls;
+  r.name = slot_text(name);
+  r.match_name = slot_text(match_name);
+  r.category = slot_text(category);
+  r.entry_point = slot_text(entry_point);
+  r.kind = kind;
+  r.api_major = api_major;
+  r.api_minor = api_minor;
+  r.reserved_info = reserved_info;
+  return call->answer;
+}
+
+}  // namespace
+
+std::string CommandResult::message() const {
+  return std::string(out.return_msg, strnlen(out.return_msg, sizeof out.return_msg));
+}
+
+bool CommandResult::shows_message() const { return (out.out_flags & PF_OutFlag_DISPLAY_ERROR_MESSAGE) != 0; }
+
+LoadedPlugin::LoadedPlugin(SimHost& host, std::string path) : host_(host), path_(std::move(path)) {
+  library_ = dlopen(path_.c_str(), RTLD_NOW | RTLD_LOCAL);
+  if (library_ == nullptr) {
+    const char* reason = dlerror();
+    throw PluginLoadError("LoadedPlugin: " + path_ + ": cannot load the library (" +
+                          (reason ? reason : "no reason given") + ")");
+  }
+}
+
+LoadedPlugin::~LoadedPlugin() {
+  if (flattened_copy_ != nullptr) host_.handles().dispose(flattened_copy_);
+  if (library_ != nullptr) dlclose(library_);
+}
+
+void* LoadedPlugin::symbol(const char* name) const {
+  dlerror();
+  return dlsym(library_, name);
+}
+
+Registration LoadedPlugin::register_plugin(A_Err callback_answer) {
+  auto entry = reinterpret_cast<DataEntryPoint>(symbol("PluginDataEntryFunction"));
+  if (entry == nullptr) {
+    throw PluginLoadError("LoadedPlugin: " + path_ + ": the library exports no PluginDataEntryFunction");
+  }
+  Registration registration;
+  RegistrationCall call{&registration, callback_answer};
+  registration.result = entry(&call, record_registration, host_.basic_suite(), "SimHost", "13.27");
+  host_.record("host", "PluginDataEntryFunction", std::to_string(registration.calls) + " registration(s)",
+               registration.result);
+  if (registration.calls > 0 && !registration.entry_point.empty()) {
+    entry_point_name_ = registration.entry_point;
+    entry_point_ = nullptr;
+  }
+  return registration;
+}
+
+std::optional<PiplRecord> LoadedPlugin::pipl() const {
+  const auto bytes = read_elf_section(path_, kPiplSection);
+  if (!bytes) return std::nullopt;
+  return parse_pipl(*bytes);
+}
+
+LoadedPlugin::EntryPoint LoadedPlugin::entry_point() {
+  if (entry_point_ == nullptr) {
+    entry_point_ = reinterpret_cast<EntryPoint>(symbol(entry_point_name_.c_str()));
+    if (entry_point_ == nullptr) {
+      throw PluginLoadError("LoadedPlugin: " + path_ + ": the library exports no entry point \"" +
+                            entry_point_name_ + "\"");
+    }
+  }
+  return entry_point_;
+}
+
+CommandResult LoadedPlugin::call(PF_Cmd cmd, void* extra, PF_LayerDef* output) {
+  std::vector<PF_ParamDef*> params = host_.param_list();
+  return call_with(cmd, params.data(), output, extra);
+}
+
+CommandResult LoadedPlugin::call_with(PF_Cmd cmd, PF_ParamDef** params, PF_LayerDef* output, void* extra) {
+  EntryPoint main = entry_point();
+  PF_InData in = host_.make_in_data(global_data_, sequence_data_);
+  PF_OutData out = SimHost::make_out_data(global_data_, sequence_data_);
+  // The host knows its message buffer's size: text the plug-in prints there is bounded.
+  host_.texts().add(out.return_msg, sizeof out.return_msg);
+  host_.record("host", "EffectMain", "command " + std::to_string(cmd), 0);
+  const PF_Err result = main(cmd, &in, &out, params, output, extra);
+  host_.texts().remove(out.return_msg);
+  host_.record("host", "EffectMain returned", "command " + std::to_string(cmd), result);
+  keep_handles(cmd, in, out);
+  CommandResult command{cmd, result, out};
+  history_.push_back(command);
+  return command;
+}
+
+void LoadedPlugin::keep_handles(PF_Cmd cmd, const PF_InData& in, const PF_OutData& out) {
+  switch (cmd) {
+    case PF_Cmd_GLOBAL_SETDOWN:
+      // The plug-in disposes its global data here; the host forgets the handle.
+      global_data_ = nullptr;
+      break;
+    case PF_Cmd_SEQUENCE_SETDOWN:
+      sequence_data_ = nullptr;
+      break;
+    case PF_Cmd_GET_FLATTENED_SEQUENCE_DATA:
+      // A flat copy for saving; the live record stays the instance's sequence data.
+      if (out.sequence_data != nullptr && out.sequence_data != in.sequence_data) {
+        if (flattened_copy_ != nullptr) host_.handles().dispose(flattened_copy_);
+        flattened_copy_ = out.sequence_data;
+      }
+      break;
+    default:
+      global_data_ = out.global_data;
+      sequence_data_ = out.sequence_data;
+      break;
+  }
+}
+
+PF_Handle LoadedPlugin::take_flattened_copy() {
+  PF_Handle copy = flattened_copy_;
+  flattened_copy_ = nullptr;
+  return copy;
+}
+
+}  // namespace fx

@@ -1,0 +1,98 @@
+#pragma once
+// A plug-in library opened the way the host opens it: loaded with dlopen, registered
+// through PluginDataEntryFunction, its registration record read from the library file,
+// and then driven command by command through its entry point. The handles the plug-in
+// hands back in out_data (global and sequence data) are kept and passed in again on
+// later commands, as the host does.
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "A.h"
+#include "AE_Effect.h"
+#include "simhost/pipl_record.h"
+#include "simhost/sim_host.h"
+
+namespace fx {
+
+class PluginLoadError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// The values the plug-in passed to the registration callback.
+struct Registration {
+  int calls = 0;  // how often the callback was called
+  std::string name;
+  std::string match_name;
+  std::string category;
+  std::string entry_point;
+  A_long kind = 0;
+  A_long api_major = 0;
+  A_long api_minor = 0;
+  A_long reserved_info = 0;
+  A_Err result = 0;  // what PluginDataEntryFunction returned
+};
+
+struct CommandResult {
+  PF_Cmd cmd = 0;
+  PF_Err result = 0;
+  PF_OutData out{};  // out_data as the plug-in left it
+
+  std::string message() const;  // return_msg up to its NUL (at most 255 characters)
+  bool shows_message() const;   // the display-error flag is set
+};
+
+class LoadedPlugin {
+ public:
+  // Throws PluginLoadError naming the path when the library cannot be loaded.
+  LoadedPlugin(SimHost& host, std::string path);
+  ~LoadedPlugin();
+  LoadedPlugin(const LoadedPlugin&) = delete;
+  LoadedPlugin& operator=(const LoadedPlugin&) = delete;
+
+  const std::string& path() const { return path_; }
+
+  // Calls PluginDataEntryFunction once with a recording callback that answers
+  // `callback_answer`. Throws PluginLoadError when the library does not export it.
+  Registration register_plugin(A_Err callback_answer = 0);
+
+  // The registration record from the library file's ".pipl" section; nothing when the file
+  // has none. Throws ElfFormatError or PiplFormatError for a damaged file or record.
+  std::optional<PiplRecord> pipl() const;
+
+  // Runs one command with the host's parameter list. The entry point is the one the
+  // registration named, else "EffectMain"; a library without it throws PluginLoadError.
+  CommandResult call(PF_Cmd cmd, void* extra = nullptr, PF_LayerDef* output = nullptr);
+  // The same with a parameter list of the caller's.
+  CommandResult call_with(PF_Cmd cmd, PF_ParamDef** params, PF_LayerDef* output, void* extra);
+
+  PF_Handle global_data() const { return global_data_; }
+  PF_Handle sequence_data() const { return sequence_data_; }
+  // Sets the sequence data the next command receives (a saved, flattened record, say).
+  void set_sequence_data(PF_Handle handle) { sequence_data_ = handle; }
+  // The flat copy the last PF_Cmd_GET_FLATTENED_SEQUENCE_DATA handed over; the caller
+  // takes it (the host would save it with the project).
+  PF_Handle take_flattened_copy();
+
+  const std::vector<CommandResult>& history() const { return history_; }
+
+ private:
+  using EntryPoint = PF_Err (*)(PF_Cmd, PF_InData*, PF_OutData*, PF_ParamList, PF_LayerDef*, void*);
+  void* symbol(const char* name) const;
+  EntryPoint entry_point();
+  void keep_handles(PF_Cmd cmd, const PF_InData& in, const PF_OutData& out);
+
+  SimHost& host_;
+  std::string path_;
+  void* library_ = nullptr;
+  std::string entry_point_name_ = "EffectMain";
+  EntryPoint entry_point_ = nullptr;
+  PF_Handle global_data_ = nullptr;
+  PF_Handle sequence_data_ = nullptr;
+  PF_Handle flattened_copy_ = nullptr;
+  std::vector<CommandResult> history_;
+};
+
+}  // namespace fx
