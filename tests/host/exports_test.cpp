@@ -1,0 +1,47 @@
+// The plug-in library's dynamic interface is exactly its four exports.
+#include <dlfcn.h>
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <set>
+#include <sstream>
+#include <string>
+
+namespace {
+
+// Names of the symbols the library defines in its dynamic symbol table, as
+// `nm -D --defined-only` lists them ("address type name").
+std::set<std::string> defined_dynamic_symbols(const std::string& library) {
+    const std::string command = "nm -D --defined-only '" + library + "' 2>&1";
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+    std::set<std::string> names;
+    if (!pipe) return names;
+    char line[1024];
+    while (std::fgets(line, sizeof line, pipe.get()) != nullptr) {
+        std::istringstream fields(line);
+        std::string address, type, name;
+        if (fields >> address >> type >> name) names.insert(name);
+    }
+    return names;
+}
+
+TEST(PluginExports, DynamicSymbolTableHoldsExactlyTheFourEntryPoints) {
+    const std::set<std::string> expected = {"AmdPowerXpressRequestHighPerformance", "EffectMain",
+                                            "NvOptimusEnablement", "PluginDataEntryFunction"};
+    EXPECT_EQ(defined_dynamic_symbols(FX_PLUGIN_PATH), expected);
+}
+
+TEST(PluginExports, GpuPreferenceWordsAreOne) {
+    void* library = dlopen(FX_PLUGIN_PATH, RTLD_NOW | RTLD_LOCAL);
+    ASSERT_NE(library, nullptr) << dlerror();
+    for (const char* name : {"NvOptimusEnablement", "AmdPowerXpressRequestHighPerformance"}) {
+        const auto* word = static_cast<const std::uint32_t*>(dlsym(library, name));
+        ASSERT_NE(word, nullptr) << name;
+        EXPECT_EQ(*word, 1u) << name;
+    }
+    dlclose(library);
+}
+
+}  // namespace
