@@ -1,14 +1,15 @@
 #pragma once
 
 // The memory layout of each converted host pixel format and the one template that moves
-// pixels between it and the staged R, G, B, A order. Shared by the row functions and the
+// a pixel between it and the staged R, G, B, A order. Shared by the row functions and the
 // host-facing row converters so that both pick the layout through the same switch.
 
-#include <cmath>
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <type_traits>
+#include <utility>
 
 #include "render/host_pixel_format.h"
 
@@ -53,12 +54,11 @@ inline float staged_from_host(float v) { return v; }
 
 // Clamps to [0, 1] and rounds half up: trunc(v * white + 0.5). The product is formed in
 // double, where it is exact for every float, so half-way values always round up.
-// NaN fails both comparisons and lands on 0.
+// max(0, v) also turns NaN into 0. No branches, so rows convert without mispredictions.
 template <typename Channel, int White>
 inline Channel quantise(float v) {
-    if (!(v > 0.0f)) return 0;
-    if (v >= 1.0f) return static_cast<Channel>(White);
-    return static_cast<Channel>(static_cast<double>(v) * White + 0.5);
+    const float c = std::min(std::max(0.0f, v), 1.0f);
+    return static_cast<Channel>(static_cast<std::int32_t>(static_cast<double>(c) * White + 0.5));
 }
 
 template <typename Channel>
@@ -72,30 +72,36 @@ inline Channel host_from_staged(float v) {
     }
 }
 
-// Pixels are loaded and stored through memcpy: host rows carry no alignment promise.
-template <typename L>
-void upload_pixels(const unsigned char* host, unsigned char* staged, int width) {
-    using Channel = typename L::Channel;
-    using Staged = typename L::Staged;
-    for (int x = 0; x < width; ++x) {
-        Channel in[4];
-        std::memcpy(in, host + static_cast<std::size_t>(x) * sizeof in, sizeof in);
-        Staged out[4];
-        for (int c = 0; c < 4; ++c) out[c] = staged_from_host(in[L::position[c]]);
-        std::memcpy(staged + static_cast<std::size_t>(x) * sizeof out, out, sizeof out);
-    }
+// Channels are loaded and stored one by one through memcpy: host rows carry no
+// alignment promise, and storing each channel in place avoids assembling a pixel in
+// memory byte by byte only to copy it again.
+template <typename T>
+inline T load(const unsigned char* at) {
+    T v;
+    std::memcpy(&v, at, sizeof v);
+    return v;
 }
 
-template <typename L>
-void download_pixels(const unsigned char* staged, unsigned char* host, int width) {
+template <typename T>
+inline void store(unsigned char* at, T v) {
+    std::memcpy(at, &v, sizeof v);
+}
+
+template <typename L, std::size_t... C>
+inline void upload_pixel(const unsigned char* host, unsigned char* staged, std::index_sequence<C...>) {
     using Channel = typename L::Channel;
-    for (int x = 0; x < width; ++x) {
-        float in[4];
-        std::memcpy(in, staged + static_cast<std::size_t>(x) * sizeof in, sizeof in);
-        Channel out[4];
-        for (int c = 0; c < 4; ++c) out[L::position[c]] = host_from_staged<Channel>(in[c]);
-        std::memcpy(host + static_cast<std::size_t>(x) * sizeof out, out, sizeof out);
-    }
+    using Staged = typename L::Staged;
+    (store<Staged>(staged + C * sizeof(Staged),
+                   staged_from_host(load<Channel>(host + L::position[C] * sizeof(Channel)))),
+     ...);
+}
+
+template <typename L, std::size_t... C>
+inline void download_pixel(const unsigned char* staged, unsigned char* host, std::index_sequence<C...>) {
+    using Channel = typename L::Channel;
+    (store<Channel>(host + L::position[C] * sizeof(Channel),
+                    host_from_staged<Channel>(load<float>(staged + C * sizeof(float)))),
+     ...);
 }
 
 }  // namespace fx::pixel_layout

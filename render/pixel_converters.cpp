@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <type_traits>
 
-#include "render/host_pixel_layout.h"
+#include "render/pixel_rows.h"
 
 namespace fx {
 namespace {

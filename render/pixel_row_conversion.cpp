@@ -2,7 +2,7 @@
 
 #include <type_traits>
 
-#include "render/host_pixel_layout.h"
+#include "render/pixel_rows.h"
 
 namespace fx {
 
