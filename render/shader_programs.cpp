@@ -10,6 +10,7 @@
 
 #include "AE_EffectCB.h"
 #include "definition/effect_definition.h"
+#include "render/fragment_assembly.h"
 #include "render/gl_renderer.h"
 #include "render/shader_builtin_texts.h"
 
@@ -187,12 +188,7 @@ void GlRenderer::build_programs() {
     const std::string block = build_defines_block();
     const std::string vertex = definition_->vertex_source.str();
     for (int pass = 0; pass < pass_count; ++pass) {
-        // The block goes right after the first line, which is the version line.
-        const std::string source = definition_->pass_source[pass].str();
-        const std::size_t first_break = source.find('\n');
-        const std::string head = first_break == std::string::npos ? std::string() : source.substr(0, first_break);
-        const std::string tail = first_break == std::string::npos ? source : source.substr(first_break);
-        const std::string fragment = head + "\n" + block + "\n" + tail;
+        const std::string fragment = assemble_fragment_source(definition_->pass_source[pass].str(), block);
 
         if (programs_[pass] != 0) glDeleteProgram(programs_[pass]);
         programs_[pass] = glCreateProgram();
