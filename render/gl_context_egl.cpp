@@ -60,7 +60,12 @@ EGLDisplay open_display() {
 
 class EglContext final : public GlContext {
 public:
-    EglContext() { create(); }
+    EglContext() {
+        // Creation binds our API; the calling thread keeps the API it had bound.
+        const EGLenum api = eglQueryAPI();
+        create();
+        eglBindAPI(api);
+    }
     ~EglContext() override { release(); }
 
     bool usable() const override { return context_ != EGL_NO_CONTEXT; }

@@ -1,0 +1,192 @@
+// The private context and its bracket: a caller's own context survives every GL
+// operation of the renderer.
+
+#include <gtest/gtest.h>
+
+#include <EGL/egl.h>
+#include <EGL/eglext.h>
+#include <GL/glew.h>
+
+#include <cstring>
+#include <thread>
+
+#include "gl_test_support.h"
+
+namespace fx::test {
+namespace {
+
+using GlContextTest = GlTest;
+
+// A context of the test's own, standing for the host's, on Mesa's surfaceless display
+// (or the default one).
+class CallerContext {
+public:
+    CallerContext() {
+        auto get_platform_display = reinterpret_cast<PFNEGLGETPLATFORMDISPLAYEXTPROC>(
+            eglGetProcAddress("eglGetPlatformDisplayEXT"));
+        if (get_platform_display != nullptr) {
+            display_ = get_platform_display(EGL_PLATFORM_SURFACELESS_MESA, EGL_DEFAULT_DISPLAY, nullptr);
+        }
+        if (display_ == EGL_NO_DISPLAY) display_ = eglGetDisplay(EGL_DEFAULT_DISPLAY);
+        if (display_ == EGL_NO_DISPLAY || !eglInitialize(display_, nullptr, nullptr)) return;
+        eglBindAPI(EGL_OPENGL_API);
+        context_ = eglCreateContext(display_, EGL_NO_CONFIG_KHR, EGL_NO_CONTEXT, nullptr);
+    }
+    ~CallerContext() {
+        if (context_ == EGL_NO_CONTEXT) return;
+        eglBindAPI(EGL_OPENGL_API);
+        if (eglGetCurrentContext() == context_) {
+            eglMakeCurrent(display_, EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
+        }
+        eglDestroyContext(display_, context_);
+    }
+    bool make_current() {
+        eglBindAPI(EGL_OPENGL_API);
+        return context_ != EGL_NO_CONTEXT && eglMakeCurrent(display_, EGL_NO_SURFACE, EGL_NO_SURFACE, context_);
+    }
+    EGLContext context() const { return context_; }
+
+private:
+    EGLDisplay display_ = EGL_NO_DISPLAY;
+    EGLContext context_ = EGL_NO_CONTEXT;
+};
+
+EGLContext current_gl_context() {
+    const EGLenum api = eglQueryAPI();
+    eglBindAPI(EGL_OPENGL_API);
+    EGLContext context = eglGetCurrentContext();
+    eglBindAPI(api);
+    return context;
+}
+
+TEST_F(GlContextTest, CreatesUsableHeadlessContext) {
+    auto context = create_gl_context();
+    ASSERT_TRUE(context->usable());
+    EXPECT_EQ(context->current_mark(), 0) << "creation restores the caller's state";
+    ASSERT_TRUE(context->make_current());
+    EXPECT_EQ(context->current_mark(), 1);
+    const char* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
+    ASSERT_NE(version, nullptr);
+    EXPECT_GE(version[0], '2') << version;
+    EXPECT_TRUE(GLEW_VERSION_2_0) << "GLEW's entry points are loaded despite its GLX-only extras";
+    context->restore();
+    EXPECT_EQ(context->current_mark(), 0);
+}
+
+TEST_F(GlContextTest, CallersOwnContextIsCurrentAgainAfterARender) {
+    CallerContext caller;
+    ASSERT_TRUE(caller.make_current());
+    {
+        RenderRun run(make_definition({kIdentityShader}));
+        const StagedPicture input = float_picture(2, 2, {0.5f});
+        run.set_input(0, input);
+        ASSERT_TRUE(run.render()) << run.renderer().error_text();
+        EXPECT_EQ(current_gl_context(), caller.context()) << "after a whole render";
+    }
+    EXPECT_EQ(current_gl_context(), caller.context()) << "after the renderer is destroyed";
+}
+
+TEST_F(GlContextTest, ThreadWithoutContextHasNoneAfterwards) {
+    // A fresh thread: nothing current before, nothing after, and the bound API kept.
+    EGLContext after = reinterpret_cast<EGLContext>(1);
+    EGLenum api_after = 0;
+    std::thread worker([&] {
+        eglBindAPI(EGL_OPENGL_ES_API);
+        RenderRun run(make_definition({kIdentityShader}));
+        const StagedPicture input = float_picture(1, 1, {0.5f});
+        run.set_input(0, input);
+        run.render();
+        api_after = eglQueryAPI();
+        after = current_gl_context();
+    });
+    worker.join();
+    EXPECT_EQ(after, EGL_NO_CONTEXT);
+    EXPECT_EQ(api_after, static_cast<EGLenum>(EGL_OPENGL_ES_API));
+}
+
+TEST_F(GlContextTest, NestedBracketsRestoreOnlyAtTheOutermost) {
+    CallerContext caller;
+    ASSERT_TRUE(caller.make_current());
+    auto context = create_gl_context();
+    ASSERT_TRUE(context->make_current());
+    const EGLContext ours = current_gl_context();
+    EXPECT_NE(ours, caller.context());
+    ASSERT_TRUE(context->make_current());
+    context->restore();
+    EXPECT_EQ(current_gl_context(), ours) << "an inner restore keeps the context for the outer operation";
+    context->restore();
+    EXPECT_EQ(current_gl_context(), caller.context());
+    context->restore();  // unmatched: changes nothing
+    EXPECT_EQ(current_gl_context(), caller.context());
+}
+
+TEST_F(GlContextTest, RestoreWithoutMakeCurrentChangesNothing) {
+    auto context = create_gl_context();
+    std::thread worker([&] {
+        context->restore();
+        EXPECT_EQ(current_gl_context(), EGL_NO_CONTEXT);
+    });
+    worker.join();
+}
+
+struct TextureCountCase {
+    const char* name;
+    int passes;
+    int layers;
+    int expected;
+};
+
+class TextureCountGlTest : public GlTest, public ::testing::WithParamInterface<TextureCountCase> {};
+
+TEST_P(TextureCountGlTest, OneTexturePerInputAndPassUpTo32) {
+    const TextureCountCase& row = GetParam();
+    auto definition = std::make_unique<EffectDefinition>();
+    definition->settings.pass_count = row.passes;
+    definition->settings.layer_count = row.layers;
+    GlRenderer renderer;
+    renderer.set_definition(definition.get());
+    renderer.create_context();
+    renderer.create_resources();
+    ASSERT_EQ(renderer.state(), kRendererResources);
+    EXPECT_EQ(renderer.texture_count(), row.expected);
+    for (int k = 0; k < row.expected; ++k) {
+        EXPECT_NE(renderer.texture_slot(k).id, 0u) << "slot " << k;
+        EXPECT_EQ(renderer.texture_slot(k).width, 0) << "never specified yet";
+    }
+    EXPECT_EQ(renderer.texture_slot(row.expected).id, 0u);
+    renderer.release_resources();
+    EXPECT_EQ(renderer.state(), kRendererEmpty);
+    EXPECT_EQ(renderer.texture_count(), 0);
+    EXPECT_EQ(renderer.texture_slot(0).id, 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Counts, TextureCountGlTest,
+                         ::testing::Values(TextureCountCase{"three_passes_two_inputs", 3, 2, 5},
+                                           TextureCountCase{"capped_at_32", 30, 5, 32},
+                                           TextureCountCase{"exactly_32", 31, 1, 32}),
+                         [](const ::testing::TestParamInfo<TextureCountCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
+TEST_F(GlContextTest, NegativeUsegpuCreatesNothingAndRunsNothing) {
+    auto definition = make_definition({kIdentityShader});
+    definition->settings.usegpu = -1;
+    GlRenderer renderer;
+    renderer.set_definition(definition.get());
+    renderer.create_context();
+    renderer.create_resources();
+    EXPECT_EQ(renderer.context(), nullptr);
+    EXPECT_EQ(renderer.state(), kRendererEmpty);
+    FrameParams frame;
+    renderer.attach_frame(&frame);
+    EXPECT_TRUE(renderer.run_all_passes()) << "a renderer switched off does nothing, successfully";
+    renderer.attach_frame(nullptr);
+}
+
+TEST_F(GlContextTest, RunWithoutAFrameFails) {
+    RenderRun run(make_definition({kIdentityShader}));
+    EXPECT_FALSE(run.renderer().run_all_passes());
+}
+
+}  // namespace
+}  // namespace fx::test
