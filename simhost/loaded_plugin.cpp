@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "AE_PluginData.h"
 #include "simhost/elf_section_reader.h"
 #include "simhost/recorded_call.h"
 
@@ -18,12 +19,6 @@ struct RegistrationCall {
   A_Err answer;
 };
 
-using DataCallback = A_Err (*)(void* in_ptr, const A_u_char* name, const A_u_char* match_name,
-                               const A_u_char* category, const A_u_char* entry_point, A_long kind,
-                               A_long api_major, A_long api_minor, A_long reserved_info);
-using DataEntryPoint = A_Err (*)(void* in_ptr, DataCallback callback, SPBasicSuite* basic,
-                                 const char* host_name, const char* host_version);
-
 // Registration texts sit in 32-byte slots; a slot is read up to its NUL and never past its
 // end, so a slot without one is cut rather than read beyond.
 std::string slot_text(const A_u_char* text) {
@@ -32,10 +27,10 @@ std::string slot_text(const A_u_char* text) {
   return std::string(chars, strnlen(chars, 32));
 }
 
-A_Err record_registration(void* in_ptr, const A_u_char* name, const A_u_char* match_name,
+A_Err record_registration(PF_PluginDataPtr in_ptr, const A_u_char* name, const A_u_char* match_name,
                           const A_u_char* category, const A_u_char* entry_point, A_long kind,
                           A_long api_major, A_long api_minor, A_long reserved_info) {
-  auto* call = static_cast<RegistrationCall*>(in_ptr);
+  auto* call = reinterpret_cast<RegistrationCall*>(in_ptr);
   Registration& r = *call->registration;
   ++r.calls;
   r.name = slot_text(name);
@@ -77,13 +72,13 @@ void* LoadedPlugin::symbol(const char* name) const {
 }
 
 Registration LoadedPlugin::register_plugin(A_Err callback_answer) {
-  auto entry = reinterpret_cast<DataEntryPoint>(symbol("PluginDataEntryFunction"));
+  auto entry = reinterpret_cast<PluginDataEntryFunctionPtr>(symbol("PluginDataEntryFunction"));
   if (entry == nullptr) {
     throw PluginLoadError("LoadedPlugin: " + path_ + ": the library exports no PluginDataEntryFunction");
   }
   Registration registration;
   RegistrationCall call{&registration, callback_answer};
-  registration.result = entry(&call, record_registration, host_.basic_suite(), "SimHost", "13.27");
+  registration.result = entry(reinterpret_cast<PF_PluginDataPtr>(&call), record_registration, host_.basic_suite(), "SimHost", "13.27");
   host_.record("host", "PluginDataEntryFunction", std::to_string(registration.calls) + " registration(s)",
                registration.result);
   if (registration.calls > 0 && !registration.entry_point.empty()) {
