@@ -11,6 +11,7 @@
 #include "definition/loader/load_definition.h"
 #include "definition/loader/platform_parse_environment.h"
 #include "definition/loader/read_file.h"
+#include "platform/file_tree.h"
 #include "platform/path.h"
 #include "simhost/fxhost/captured_stdout.h"
 #include "simhost/fxhost/definition_json.h"
@@ -19,7 +20,9 @@
 namespace fx::fxhost {
 namespace {
 
+// A folder opens for reading on POSIX systems but holds no definition.
 bool readable(const std::string& path) {
+  if (platform::is_folder(path)) return false;
   std::FILE* file = std::fopen(platform::native_path(path).c_str(), "rb");
   if (!file) return false;
   std::fclose(file);
