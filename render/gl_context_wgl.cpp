@@ -5,7 +5,6 @@
 #include <windows.h>
 
 #include <GL/glew.h>
-#include <GL/wglew.h>
 
 #include <memory>
 #include <string>

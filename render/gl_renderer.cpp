@@ -51,9 +51,18 @@ void GlRenderer::restore() {
     if (context_) context_->restore();
 }
 
+// One texture per input and pass, and more when the routing names a higher buffer:
+// a pass routed into a buffer without a texture could never draw.
 int GlRenderer::planned_texture_count() const {
     const auto& settings = definition_->settings;
-    const int wanted = std::max(0, settings.pass_count) + std::max(0, settings.layer_count);
+    const int pass_count = std::clamp(settings.pass_count, 0, kMaxPasses);
+    int wanted = pass_count + std::max(0, settings.layer_count);
+    for (int pass = 0; pass < pass_count; ++pass) {
+        wanted = std::max(wanted, settings.pass_output[pass] + 1);
+        for (int unit = 0; unit < kMaxInputs && settings.pass_input[pass][unit] >= 0; ++unit) {
+            wanted = std::max(wanted, settings.pass_input[pass][unit] + 1);
+        }
+    }
     return std::min(wanted, kTextureSlots);
 }
 

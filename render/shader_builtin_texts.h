@@ -4,7 +4,7 @@
 
 namespace fx {
 
-// The renderer's built-in texts, as plain text.
+// The renderer's built-in texts (stored scrambled in the library), as plain text.
 enum class ShaderBuiltinText {
     default_vertex_shader,
     fallback_vertex_shader,

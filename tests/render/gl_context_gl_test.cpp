@@ -134,15 +134,17 @@ struct TextureCountCase {
     int passes;
     int layers;
     int expected;
+    int pass_0_output;  // -1: not routed
 };
 
 class TextureCountGlTest : public GlTest, public ::testing::WithParamInterface<TextureCountCase> {};
 
-TEST_P(TextureCountGlTest, OneTexturePerInputAndPassUpTo32) {
+TEST_P(TextureCountGlTest, OneTexturePerInputAndPassOrRoutedBufferUpTo32) {
     const TextureCountCase& row = GetParam();
     auto definition = std::make_unique<EffectDefinition>();
     definition->settings.pass_count = row.passes;
     definition->settings.layer_count = row.layers;
+    definition->settings.pass_output[0] = row.pass_0_output;
     GlRenderer renderer;
     renderer.set_definition(definition.get());
     renderer.create_context();
@@ -161,9 +163,11 @@ TEST_P(TextureCountGlTest, OneTexturePerInputAndPassUpTo32) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Counts, TextureCountGlTest,
-                         ::testing::Values(TextureCountCase{"three_passes_two_inputs", 3, 2, 5},
-                                           TextureCountCase{"capped_at_32", 30, 5, 32},
-                                           TextureCountCase{"exactly_32", 31, 1, 32}),
+                         ::testing::Values(TextureCountCase{"three_passes_two_inputs", 3, 2, 5, -1},
+                                           TextureCountCase{"capped_at_32", 30, 5, 32, -1},
+                                           TextureCountCase{"exactly_32", 31, 1, 32, -1},
+                                           TextureCountCase{"routed_to_a_higher_buffer", 2, 1, 10, 9},
+                                           TextureCountCase{"routed_beyond_32", 2, 1, 32, 40}),
                          [](const ::testing::TestParamInfo<TextureCountCase>& info) {
                              return std::string(info.param.name);
                          });
