@@ -1,7 +1,6 @@
 #include "simhost/elf_section_reader.h"
 
 #include <fstream>
-#include <iterator>
 
 namespace fx {
 namespace {
@@ -170,10 +169,14 @@ std::optional<std::vector<std::uint8_t>> elf_section_bytes(std::span<const std::
 
 std::optional<std::vector<std::uint8_t>> read_elf_section(const std::string& path,
                                                           std::string_view name) {
-  std::ifstream file(path, std::ios::binary);
+  std::ifstream file(path, std::ios::binary | std::ios::ate);
   if (!file) throw ElfFormatError("read_elf_section: " + path + ": cannot open the file");
-  const std::vector<std::uint8_t> image((std::istreambuf_iterator<char>(file)),
-                                        std::istreambuf_iterator<char>());
+  const std::streamoff length = file.tellg();
+  std::vector<std::uint8_t> image(length > 0 ? static_cast<std::size_t>(length) : 0);
+  file.seekg(0);
+  if (!file.read(reinterpret_cast<char*>(image.data()), static_cast<std::streamsize>(image.size()))) {
+    throw ElfFormatError("read_elf_section: " + path + ": cannot read the file");
+  }
   try {
     return elf_section_bytes(image, name);
   } catch (const ElfFormatError& error) {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "AE_Effect.h"
+#include "AE_EffectUI.h"
 #include "simhost/host_pieces.h"
 #include "simhost/recorded_call.h"
 #include "simhost/sim_host.h"
@@ -75,8 +76,8 @@ PF_Err register_ui(PF_ProgPtr effect_ref, struct PF_CustomUIInfo* info) {
   PF_Err result = host.fault_for(kSource, "register_ui");
   if (result == 0 && !host.effect_ref_ok(effect_ref, "register_ui")) result = PF_Err_BAD_CALLBACK_PARAM;
   if (result == 0 && info == nullptr) result = PF_Err_BAD_CALLBACK_PARAM;
-  if (result == 0) host.count_register_ui();
-  host.record(kSource, "register_ui", pointer_text(info), result);
+  if (result == 0) host.register_ui(*info);
+  host.record(kSource, "register_ui", info == nullptr ? "null" : "events " + std::to_string(info->events), result);
   return result;
 }
 

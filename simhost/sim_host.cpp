@@ -109,9 +109,9 @@ int SimHost::checked_out_params() const {
   return checked_out_;
 }
 
-int SimHost::register_ui_calls() const {
+std::vector<PF_CustomUIInfo> SimHost::registered_ui() const {
   std::lock_guard lock(mutex_);
-  return register_ui_calls_;
+  return registered_ui_;
 }
 
 void SimHost::set_abort_result(PF_Err result) {
@@ -211,9 +211,9 @@ PF_Err SimHost::checkin_param(const PF_ParamDef* param) {
   return PF_Err_NONE;
 }
 
-void SimHost::count_register_ui() {
+void SimHost::register_ui(const PF_CustomUIInfo& info) {
   std::lock_guard lock(mutex_);
-  ++register_ui_calls_;
+  registered_ui_.push_back(info);
 }
 
 void SimHost::add_pixel_format(PF_PixelFormat format) {

@@ -17,6 +17,7 @@
 #include "AE_Effect.h"
 #include "AE_EffectCB.h"
 #include "AE_EffectPixelFormat.h"
+#include "AE_EffectUI.h"
 #include "SPBasic.h"
 #include "simhost/call_log.h"
 #include "simhost/fault_injector.h"
@@ -90,7 +91,8 @@ class SimHost {
   std::vector<PF_ParamDef*> param_list();
   A_long param_count() const;
   int checked_out_params() const;  // check-outs not yet checked in
-  int register_ui_calls() const;
+  // Every custom-UI registration, in order.
+  std::vector<PF_CustomUIInfo> registered_ui() const;
 
   // What the abort and progress callbacks answer (0: go on; 517 PF_Interrupt_CANCEL: stop).
   void set_abort_result(PF_Err result);
@@ -125,7 +127,7 @@ class SimHost {
   PF_Err add_param(PF_ParamIndex index, const PF_ParamDef& def);
   PF_Err checkout_param(PF_ParamIndex index, PF_ParamDef* param);
   PF_Err checkin_param(const PF_ParamDef* param);
-  void count_register_ui();
+  void register_ui(const PF_CustomUIInfo& info);
   void add_pixel_format(PF_PixelFormat format);
   void clear_pixel_formats();
   A_long register_aegp_plugin(std::string name);
@@ -149,7 +151,7 @@ class SimHost {
   PF_ParamDef input_layer_{};
   std::vector<std::unique_ptr<AddedParam>> params_;
   int checked_out_ = 0;
-  int register_ui_calls_ = 0;
+  std::vector<PF_CustomUIInfo> registered_ui_;
   PF_Err abort_result_ = PF_Err_NONE;
   int unmodelled_result_ = PF_Err_INVALID_CALLBACK;
   std::vector<PF_PixelFormat> pixel_formats_;

@@ -12,6 +12,7 @@
 
 #include "AE_EffectCBSuites.h"
 #include "AE_EffectSuites.h"
+#include "AE_EffectUI.h"
 #include "AE_GeneralPlug.h"
 #include "PrSDKAESupport.h"
 #include "SPBasic.h"
@@ -307,6 +308,13 @@ TEST(SimHostInteract, ParametersAbortAndWrongEffectRef) {
   EXPECT_EQ(in.inter.checkin_param(in.effect_ref, &out), PF_Err_NONE);
   EXPECT_EQ(host.checked_out_params(), 0);
   EXPECT_EQ(in.inter.checkin_param(in.effect_ref, &out), PF_Err_BAD_CALLBACK_PARAM);
+
+  PF_CustomUIInfo ui{};
+  ui.events = PF_CustomEFlag_EFFECT;
+  EXPECT_EQ(in.inter.register_ui(in.effect_ref, &ui), PF_Err_NONE);
+  EXPECT_EQ(in.inter.register_ui(in.effect_ref, nullptr), PF_Err_BAD_CALLBACK_PARAM);
+  ASSERT_EQ(host.registered_ui().size(), 1u);
+  EXPECT_EQ(host.registered_ui()[0].events, PF_CustomEFlag_EFFECT);
 
   EXPECT_EQ(in.inter.abort(in.effect_ref), PF_Err_NONE);
   host.set_abort_result(PF_Interrupt_CANCEL);
