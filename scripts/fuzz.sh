@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# fuzz.sh [SECONDS]: builds the definition parser's libFuzzer target with clang,
+# AddressSanitizer and UndefinedBehaviorSanitizer into build-fuzz, then fuzzes it for
+# SECONDS seconds (default 60) in one process, starting from tests/fuzz/corpus.
+# New interesting inputs go to build-fuzz/fuzz-corpus (the repository's seeds stay as
+# they are); a crash leaves its input as build-fuzz/crash-* and fails the script.
+set -euo pipefail
+seconds=${1:-60}
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+jobs=$(nproc 2>/dev/null || echo 2)
+
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DFX_FUZZ=ON -DFX_SANITIZE=ON -DFX_BENCHMARKS=OFF >/dev/null
+cmake --build build-fuzz --target parse_definition_fuzzer -j"$jobs"
+
+mkdir -p build-fuzz/fuzz-corpus
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  build-fuzz/tests/fuzz/parse_definition_fuzzer \
+  -max_total_time="$seconds" -max_len=4096 -timeout=10 -rss_limit_mb=2048 \
+  -dict=tests/fuzz/definition.dict -artifact_prefix=build-fuzz/ -print_final_stats=1 \
+  build-fuzz/fuzz-corpus tests/fuzz/corpus
+echo "fuzz.sh: no crash in ${seconds} s"
