@@ -66,7 +66,10 @@ void expand_includes(std::string& text, const std::function<std::string(const st
 void expand_macros(std::string& text) {
   const std::size_t area = text.find("[sho");
   if (area == std::string::npos) return;
+  std::size_t work = 0;
   for (int handled = 0; handled < kMaxMacros; ++handled) {
+    work += text.size();
+    if (work > kMaxRewriteWork) return;
     const std::size_t open = text.find(kMacroMarker, area);
     if (open == std::string::npos) return;
     const std::string_view rest = std::string_view(text).substr(open + kMacroMarker.size());
@@ -99,12 +102,17 @@ void apply_replace_block(std::string& text) {
   std::size_t end = text.find("[vs", begin);
   if (end == std::string::npos) end = text.find("[ps", begin);
   if (end == std::string::npos) end = text.size() - 1;  // the block stops short of the last character
+  int applied = 0;
+  std::size_t work = 0;
   for (const std::string& line : replace_block_lines(text, begin, end)) {
     const std::size_t bar = line.find('|');
     if (bar == std::string::npos) continue;
-    // An empty search text would match everywhere; such a line replaces nothing. A
-    // replacement that would outgrow the size bound is skipped.
-    replace_all(text, std::string_view(line).substr(0, bar), std::string_view(line).substr(bar + 1), kMaxDefinitionText);
+    work += text.size();
+    if (++applied > kMaxReplacements || work > kMaxRewriteWork) return;
+    // An empty search text would match everywhere; such a line replaces nothing.
+    if (!replace_all(text, std::string_view(line).substr(0, bar), std::string_view(line).substr(bar + 1),
+                     kMaxDefinitionText))
+      return;
   }
 }
 

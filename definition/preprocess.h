@@ -18,8 +18,15 @@ inline constexpr std::size_t kMaxDefinitionText = 16u << 20;
 // contributes nothing, as a missing file does.
 inline constexpr int kMaxIncludes = 64;
 
-// Macro definitions handled per parse; further "##" markers are left in the text.
+// Each macro and each replacement line rewrites the whole text, so their number bounds
+// the time a parse can take. Macro definitions past the limit stay in the text as written;
+// replacement lines past it are ignored.
 inline constexpr int kMaxMacros = 1024;
+inline constexpr int kMaxReplacements = 1024;
+// Bytes of text the macro step and the replacement step may each rewrite in total; a real
+// definition needs a tiny fraction of this. When the next rewrite would pass it, or would
+// outgrow kMaxDefinitionText, the step ends there.
+inline constexpr std::size_t kMaxRewriteWork = 64u << 20;
 
 // Replaces every "#include name" by the named file's content followed by "\n//include",
 // so the rest of the include line ends up as a comment line. The search restarts at the
@@ -31,7 +38,7 @@ void expand_includes(std::string& text, const std::function<std::string(const st
 void expand_macros(std::string& text);
 
 // The "[replace]" block: each of its lines "from|to" replaces every "from" in the whole
-// text by "to".
+// text by "to", in order.
 void apply_replace_block(std::string& text);
 
 }  // namespace fx

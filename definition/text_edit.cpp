@@ -25,13 +25,17 @@ std::string to_upper(std::string_view text) {
 
 bool replace_all(std::string& text, std::string_view from, std::string_view to, std::size_t max_size) {
   if (from.empty()) return true;
-  std::size_t count = 0;
-  for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + from.size())) ++count;
-  if (count == 0) return true;
+  // Occurrences the size bound allows; counting stops as soon as there are more.
+  std::size_t allowed = std::string::npos;
   if (to.size() > from.size()) {
-    const std::size_t growth = to.size() - from.size();
-    if (text.size() > max_size || growth > (max_size - text.size()) / count) return false;
+    if (text.size() > max_size) return false;
+    allowed = (max_size - text.size()) / (to.size() - from.size());
   }
+  std::size_t count = 0;
+  for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + from.size())) {
+    if (++count > allowed) return false;
+  }
+  if (count == 0) return true;
   std::string result;
   result.reserve(text.size() - count * from.size() + count * to.size());
   std::size_t done = 0;

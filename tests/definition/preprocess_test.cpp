@@ -123,6 +123,24 @@ TEST(ApplyReplaceBlock, GrowthStopsAtTheSizeBound) {
   EXPECT_GT(text.size(), 1000000u) << "replacements within the bound are applied";
 }
 
+TEST(ApplyReplaceBlock, LinesPastTheLimitAreIgnored) {
+  std::string text = "[replace]\n";
+  const auto key = [](int i) { return "<" + std::to_string(i) + ">"; };
+  for (int i = 0; i <= kMaxReplacements; ++i) text += key(i) + "|w\n";
+  text += key(0) + " " + key(kMaxReplacements - 1) + " " + key(kMaxReplacements) + "\n";
+  apply_replace_block(text);
+  EXPECT_NE(text.find("\nw w " + key(kMaxReplacements) + "\n"), std::string::npos) << text.substr(text.size() - 40);
+}
+
+TEST(ApplyReplaceBlock, RewritingStopsAtTheWorkBound) {
+  // Every line rewrites the whole 2 MB text: the bound allows about 32 of them.
+  std::string text = "[replace]\n";
+  for (int i = 0; i < 100; ++i) text += "<" + std::to_string(i) + ">|w\n";
+  text += std::string(2u << 20, '.') + "\n<0> <99>\n";
+  apply_replace_block(text);
+  EXPECT_NE(text.find("\nw <99>\n"), std::string::npos);
+}
+
 TEST(ReplaceAll, ScansLeftToRightWithoutRescanning) {
   struct Row {
     const char* name;
