@@ -89,9 +89,8 @@ void GlRenderer::create_resources() {
     glBindVertexArray(0);
     glBindBuffer(GL_ARRAY_BUFFER, 0);
 
-    texture_count_ = planned_texture_count();
-    if (texture_count_ > 0) glGenTextures(texture_count_, textures_);
-    for (int k = 0; k < texture_count_; ++k) texture_slots_[k] = TextureSlot{textures_[k], 0, 0, false, 0};
+    texture_count_ = 0;
+    add_missing_textures();
     std::fill(std::begin(programs_), std::end(programs_), 0u);
 
     if (glGetError() != GL_NO_ERROR) {
@@ -130,9 +129,23 @@ void GlRenderer::release_resources() {
     state_ = kRendererEmpty;
 }
 
+void GlRenderer::add_missing_textures() {
+    const int wanted = planned_texture_count();
+    if (wanted <= texture_count_) return;
+    glGenTextures(wanted - texture_count_, textures_ + texture_count_);
+    for (int k = texture_count_; k < wanted; ++k) texture_slots_[k] = TextureSlot{textures_[k], 0, 0, false, 0};
+    texture_count_ = wanted;
+}
+
 void GlRenderer::attach_frame(FrameParams* frame) {
     frame_ = frame;
     if (frame_ == nullptr || definition_ == nullptr) return;
+    // A reloaded definition may have more passes or routed buffers than the textures
+    // made for the previous one; the existing ones keep their content.
+    if (state_ > kRendererEmpty) {
+        ContextBracket bracket(context_.get());
+        if (bracket.current()) add_missing_textures();
+    }
     const auto& settings = definition_->settings;
     if (frame_->repeat < 0) frame_->repeat = settings.repeat;
     if (frame_->smooth < 0) frame_->smooth = settings.smooth;

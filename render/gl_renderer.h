@@ -101,6 +101,8 @@ private:
     // One compile attempt, without the fallback.
     std::uint32_t compile_stage(std::uint32_t type, const std::string& source, std::string& log, int pass);
     int planned_texture_count() const;
+    // Generates textures up to the planned count; expects the context current.
+    void add_missing_textures();
     // Pass targets.
     float pass_scale(int pass) const;
     void target_size(int pass, std::int32_t& width, std::int32_t& height) const;

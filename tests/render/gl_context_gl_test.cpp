@@ -172,6 +172,26 @@ INSTANTIATE_TEST_SUITE_P(Counts, TextureCountGlTest,
                              return std::string(info.param.name);
                          });
 
+TEST_F(GlContextTest, ReloadedDefinitionWithMorePassesGetsItsTextures) {
+    RenderRun run(make_definition({kIdentityShader}));
+    ASSERT_EQ(run.renderer().texture_count(), 2);
+    // The definition is refilled in place with three passes, as a reload does.
+    EffectDefinition& definition = run.definition();
+    definition.settings.pass_count = 3;
+    for (int pass = 1; pass < 3; ++pass) {
+        definition.pass_source[pass] = kIdentityShader;
+        definition.settings.pass_input[pass][0] = pass;
+        definition.settings.pass_output[pass] = pass + 1;
+    }
+    run.renderer().attach_frame(&run.frame());
+    run.renderer().build_programs();
+    const StagedPicture input = float_picture(1, 1, {0.5f, 0.25f, 0.125f, 1.0f});
+    run.set_input(0, input);
+    ASSERT_TRUE(run.render()) << run.renderer().error_text();
+    EXPECT_EQ(run.renderer().texture_count(), 4);
+    EXPECT_EQ(run.at(0, 0, 2), 0.125f);
+}
+
 TEST_F(GlContextTest, NegativeUsegpuCreatesNothingAndRunsNothing) {
     auto definition = make_definition({kIdentityShader});
     definition->settings.usegpu = -1;
