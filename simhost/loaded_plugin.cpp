@@ -82,6 +82,7 @@ Registration LoadedPlugin::register_plugin(A_Err callback_answer) {
   host_.record("host", "PluginDataEntryFunction", std::to_string(registration.calls) + " registration(s)",
                registration.result);
   if (registration.calls > 0 && !registration.entry_point.empty()) {
+    std::lock_guard lock(mutex_);
     entry_point_name_ = registration.entry_point;
     entry_point_ = nullptr;
   }
@@ -95,6 +96,7 @@ std::optional<PiplRecord> LoadedPlugin::pipl() const {
 }
 
 LoadedPlugin::EntryPoint LoadedPlugin::entry_point() {
+  std::lock_guard lock(mutex_);
   if (entry_point_ == nullptr) {
     entry_point_ = reinterpret_cast<EntryPoint>(symbol(entry_point_name_.c_str()));
     if (entry_point_ == nullptr) {
@@ -112,21 +114,29 @@ CommandResult LoadedPlugin::call(PF_Cmd cmd, void* extra, PF_LayerDef* output) {
 
 CommandResult LoadedPlugin::call_with(PF_Cmd cmd, PF_ParamDef** params, PF_LayerDef* output, void* extra) {
   EntryPoint main = entry_point();
-  PF_InData in = host_.make_in_data(global_data_, sequence_data_);
-  PF_OutData out = SimHost::make_out_data(global_data_, sequence_data_);
+  PF_Handle global = nullptr;
+  PF_Handle sequence = nullptr;
+  {
+    std::lock_guard lock(mutex_);
+    global = global_data_;
+    sequence = sequence_data_;
+  }
+  PF_InData in = host_.make_in_data(global, sequence);
+  PF_OutData out = SimHost::make_out_data(global, sequence);
   // The host knows its message buffer's size: text the plug-in prints there is bounded.
   host_.texts().add(out.return_msg, sizeof out.return_msg);
   host_.record("host", "EffectMain", "command " + std::to_string(cmd), 0);
   const PF_Err result = main(cmd, &in, &out, params, output, extra);
   host_.texts().remove(out.return_msg);
   host_.record("host", "EffectMain returned", "command " + std::to_string(cmd), result);
-  keep_handles(cmd, in, out);
-  CommandResult command{cmd, result, out};
+  CommandResult command{cmd, result, in, out};
+  std::lock_guard lock(mutex_);
+  keep_handles(cmd, sequence, out);
   history_.push_back(command);
   return command;
 }
 
-void LoadedPlugin::keep_handles(PF_Cmd cmd, const PF_InData& in, const PF_OutData& out) {
+void LoadedPlugin::keep_handles(PF_Cmd cmd, PF_Handle sequence_given, const PF_OutData& out) {
   switch (cmd) {
     case PF_Cmd_GLOBAL_SETDOWN:
       // The plug-in disposes its global data here; the host forgets the handle.
@@ -137,7 +147,7 @@ void LoadedPlugin::keep_handles(PF_Cmd cmd, const PF_InData& in, const PF_OutDat
       break;
     case PF_Cmd_GET_FLATTENED_SEQUENCE_DATA:
       // A flat copy for saving; the live record stays the instance's sequence data.
-      if (out.sequence_data != nullptr && out.sequence_data != in.sequence_data) {
+      if (out.sequence_data != nullptr && out.sequence_data != sequence_given) {
         if (flattened_copy_ != nullptr) host_.handles().dispose(flattened_copy_);
         flattened_copy_ = out.sequence_data;
       }
@@ -149,7 +159,33 @@ void LoadedPlugin::keep_handles(PF_Cmd cmd, const PF_InData& in, const PF_OutDat
   }
 }
 
+PF_Handle LoadedPlugin::global_data() const {
+  std::lock_guard lock(mutex_);
+  return global_data_;
+}
+
+PF_Handle LoadedPlugin::sequence_data() const {
+  std::lock_guard lock(mutex_);
+  return sequence_data_;
+}
+
+void LoadedPlugin::set_global_data(PF_Handle handle) {
+  std::lock_guard lock(mutex_);
+  global_data_ = handle;
+}
+
+void LoadedPlugin::set_sequence_data(PF_Handle handle) {
+  std::lock_guard lock(mutex_);
+  sequence_data_ = handle;
+}
+
+std::vector<CommandResult> LoadedPlugin::history() const {
+  std::lock_guard lock(mutex_);
+  return history_;
+}
+
 PF_Handle LoadedPlugin::take_flattened_copy() {
+  std::lock_guard lock(mutex_);
   PF_Handle copy = flattened_copy_;
   flattened_copy_ = nullptr;
   return copy;

@@ -4,6 +4,7 @@
 // and then driven command by command through its entry point. The handles the plug-in
 // hands back in out_data (global and sequence data) are kept and passed in again on
 // later commands, as the host does.
+#include <mutex>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -38,6 +39,7 @@ struct Registration {
 struct CommandResult {
   PF_Cmd cmd = 0;
   PF_Err result = 0;
+  PF_InData in{};    // in_data as the plug-in left it
   PF_OutData out{};  // out_data as the plug-in left it
 
   std::string message() const;  // return_msg up to its NUL (at most 255 characters)
@@ -68,24 +70,30 @@ class LoadedPlugin {
   // The same with a parameter list of the caller's.
   CommandResult call_with(PF_Cmd cmd, PF_ParamDef** params, PF_LayerDef* output, void* extra);
 
-  PF_Handle global_data() const { return global_data_; }
-  PF_Handle sequence_data() const { return sequence_data_; }
-  // Sets the sequence data the next command receives (a saved, flattened record, say).
-  void set_sequence_data(PF_Handle handle) { sequence_data_ = handle; }
+  PF_Handle global_data() const;
+  PF_Handle sequence_data() const;
+  // Set the handles the next command receives (a saved, flattened record, another
+  // instance's data, or none).
+  void set_global_data(PF_Handle handle);
+  void set_sequence_data(PF_Handle handle);
   // The flat copy the last PF_Cmd_GET_FLATTENED_SEQUENCE_DATA handed over; the caller
-  // takes it (the host would save it with the project).
+  // takes it (the host would save it with the project). Copies not taken are disposed
+  // when the next one arrives or the plug-in is closed.
   PF_Handle take_flattened_copy();
 
-  const std::vector<CommandResult>& history() const { return history_; }
+  std::vector<CommandResult> history() const;
 
  private:
   using EntryPoint = PF_Err (*)(PF_Cmd, PF_InData*, PF_OutData*, PF_ParamList, PF_LayerDef*, void*);
   void* symbol(const char* name) const;
   EntryPoint entry_point();
-  void keep_handles(PF_Cmd cmd, const PF_InData& in, const PF_OutData& out);
+  void keep_handles(PF_Cmd cmd, PF_Handle sequence_given, const PF_OutData& out);
 
   SimHost& host_;
   std::string path_;
+  // Commands may come from several threads at once (threaded rendering); the host's own
+  // bookkeeping is guarded, the plug-in's code is not serialised by the host.
+  mutable std::mutex mutex_;
   void* library_ = nullptr;
   std::string entry_point_name_ = "EffectMain";
   EntryPoint entry_point_ = nullptr;

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstring>
+#include <thread>
+#include <vector>
 #include <string>
 
 #include "simhost/elf_section_reader.h"
@@ -71,6 +74,34 @@ TEST(LoadedPlugin, KeepsTheHandlesThePlugInHandsBack) {
   EXPECT_TRUE(host.misuses().empty());
   EXPECT_EQ(plugin.history().size(), 9u);
   EXPECT_EQ(host.log().count("EffectMain"), 9u);
+}
+
+TEST(LoadedPlugin, CommandsFromSeveralThreadsAtOnce) {
+  SimHost host;
+  LoadedPlugin plugin(host, FX_SAMPLE_PLUGIN_PATH);
+  plugin.register_plugin();
+  ASSERT_EQ(plugin.call(PF_Cmd_GLOBAL_SETUP).result, PF_Err_NONE);
+  ASSERT_EQ(plugin.call(PF_Cmd_SEQUENCE_SETUP).result, PF_Err_NONE);
+  std::vector<std::thread> threads;
+  std::atomic<int> failures{0};
+  for (int t = 0; t < 4; ++t) {
+    threads.emplace_back([&] {
+      for (int i = 0; i < 50; ++i) failures += plugin.call(PF_Cmd_RENDER).result != PF_Err_NONE;
+    });
+  }
+  for (auto& thread : threads) thread.join();
+  EXPECT_EQ(failures.load(), 0);
+  int renders = 0;
+  std::memcpy(&renders, *plugin.sequence_data(), sizeof renders);
+  EXPECT_EQ(renders, 200);
+  EXPECT_EQ(plugin.history().size(), 202u);
+  EXPECT_EQ(host.log().count("abort"), 200u);
+  const CommandResult last = plugin.history().back();
+  EXPECT_EQ(last.in.sequence_data, plugin.sequence_data()) << "in_data is kept with the result";
+  plugin.call(PF_Cmd_SEQUENCE_SETDOWN);
+  plugin.call(PF_Cmd_GLOBAL_SETDOWN);
+  EXPECT_EQ(host.handles().live_count(), 0u);
+  EXPECT_TRUE(host.misuses().empty());
 }
 
 TEST(LoadedPlugin, FailedAllocationReachesThePlugIn) {

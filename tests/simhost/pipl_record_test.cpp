@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -101,6 +102,30 @@ TEST(PiplRecord, DamagedListsAreRefusedWithAReason) {
     }
   }
   EXPECT_EQ(parse_pipl(good).find("kind")->four_cc(), "eFKT");
+}
+
+TEST(PiplRecord, RandomBytesAreReadOrRefusedNeverOverrun) {
+  std::mt19937 random(1208);
+  Bytes good = list_head(3);
+  append_property(good, "eman", pascal("Name", 32));
+  append_property(good, "FNIe", {0, 0});
+  append_property(good, "LFea", {8, 0, 0, 0});
+  int parsed = 0;
+  for (int round = 0; round < 2000; ++round) {
+    Bytes bytes = good;
+    for (int c = 1 + static_cast<int>(random() % 4); c > 0; --c) {
+      bytes[random() % bytes.size()] = static_cast<std::uint8_t>(random());
+    }
+    bytes.resize(random() % (bytes.size() + 1));
+    try {
+      const PiplRecord record = parse_pipl(bytes);
+      EXPECT_LE(record.bytes_used, bytes.size());
+      EXPECT_EQ(record.properties.size(), static_cast<std::size_t>(record.count));
+      ++parsed;
+    } catch (const PiplFormatError&) {
+    }
+  }
+  EXPECT_GT(parsed, 0);
 }
 
 }  // namespace

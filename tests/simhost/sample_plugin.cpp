@@ -93,7 +93,8 @@ PF_Err render(PF_InData* in_data) {
   const bool global_ok = global != nullptr && std::strcmp(global, kGlobalMark) == 0;
   in_data->utils->host_unlock_handle(in_data->global_data);
   if (!global_ok) return PF_Err_INTERNAL_STRUCT_DAMAGED;
-  static_cast<SequenceRecord*>(*in_data->sequence_data)->renders++;
+  // Renders may come from several host threads at once.
+  __atomic_fetch_add(&static_cast<SequenceRecord*>(*in_data->sequence_data)->renders, 1, __ATOMIC_RELAXED);
   return in_data->inter.abort(in_data->effect_ref);
 }
 
