@@ -30,7 +30,7 @@ PF_Err options_command(PF_InData* in_data, PF_OutData* out_data, PF_ParamDef*[],
         } catch (...) {
         }
         try {
-            rebuild_renderer_programs(*state, out_data);
+            rebuild_renderer_programs(*state, in_data, out_data);
         } catch (...) {
         }
     }

@@ -12,8 +12,8 @@ struct GlobalState;
 // the process mutex held.
 void reload_effect_definition();
 
-// Has the renderer reload its shader sources and rebuild its programs, writing the build
-// log into out_data->return_msg. Called with the process mutex held.
-void rebuild_renderer_programs(GlobalState& state, PF_OutData* out_data);
+// Has the renderer rebuild its programs from the reloaded sources and write the build log
+// (or its confirmation text) into out_data->return_msg. Called with the process mutex held.
+void rebuild_renderer_programs(GlobalState& state, const PF_InData* in_data, PF_OutData* out_data);
 
 }  // namespace fx
