@@ -7,6 +7,8 @@
 #include <fstream>
 #include <string>
 
+#include <unistd.h>
+
 #include "definition/effect_definition.h"
 #include "definition/loader/load_definition.h"
 #include "host/command_handlers.h"
@@ -25,7 +27,9 @@ protected:
     void SetUp() override {
         test::GlTest::SetUp();
         if (IsSkipped() || HasFatalFailure()) return;
-        path_ = ::testing::TempDir() + "options_gl_test.fxdef";
+        // One file per test process: ctest runs the tests of this file side by side.
+        path_ = ::testing::TempDir() + "options_gl_test_" + std::to_string(getpid()) + "_" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".fxdef";
         write_definition("[settings]\nname=Options Test\n[ps0]\nvoid main() { gl_FragColor = vec4(1.0); }\n");
         setenv(definition_file_variable, path_.c_str(), 1);
         load_definition();
