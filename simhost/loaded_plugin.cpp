@@ -123,11 +123,13 @@ CommandResult LoadedPlugin::call_with(PF_Cmd cmd, PF_ParamDef** params, PF_Layer
   }
   PF_InData in = host_.make_in_data(global, sequence);
   PF_OutData out = SimHost::make_out_data(global, sequence);
-  // The host knows its message buffer's size: text the plug-in prints there is bounded.
-  host_.texts().add(out.return_msg, sizeof out.return_msg);
-  host_.record("host", "EffectMain", "command " + std::to_string(cmd), 0);
-  const PF_Err result = main(cmd, &in, &out, params, output, extra);
-  host_.texts().remove(out.return_msg);
+  PF_Err result = PF_Err_NONE;
+  {
+    // The host knows its message buffer's size: text the plug-in prints there is bounded.
+    const KnownTextBuffer message_area(host_.texts(), out.return_msg, sizeof out.return_msg);
+    host_.record("host", "EffectMain", "command " + std::to_string(cmd), 0);
+    result = main(cmd, &in, &out, params, output, extra);
+  }
   host_.record("host", "EffectMain returned", "command " + std::to_string(cmd), result);
   CommandResult command{cmd, result, in, out};
   std::lock_guard lock(mutex_);

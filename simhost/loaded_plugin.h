@@ -46,6 +46,8 @@ struct CommandResult {
   bool shows_message() const;   // the display-error flag is set
 };
 
+// The host must outlive the plug-ins it loaded: closing a plug-in gives its last flat copy
+// back to the host's handle store.
 class LoadedPlugin {
  public:
   // Throws PluginLoadError naming the path when the library cannot be loaded.

@@ -36,6 +36,24 @@ class TextDestinations {
   std::vector<Region> regions_;
 };
 
+// Makes a buffer known for as long as the scope lives (a command's out_data, say), so that
+// no stale address stays registered after the buffer is gone, also when an exception
+// leaves the scope.
+class KnownTextBuffer {
+ public:
+  KnownTextBuffer(TextDestinations& destinations, char* begin, std::size_t size)
+      : destinations_(destinations), begin_(begin) {
+    destinations_.add(begin, size);
+  }
+  ~KnownTextBuffer() { destinations_.remove(begin_); }
+  KnownTextBuffer(const KnownTextBuffer&) = delete;
+  KnownTextBuffer& operator=(const KnownTextBuffer&) = delete;
+
+ private:
+  TextDestinations& destinations_;
+  char* begin_;
+};
+
 // vsnprintf into a string of whatever length the format needs.
 std::string format_text(const char* format, va_list args);
 

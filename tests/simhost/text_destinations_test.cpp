@@ -4,6 +4,7 @@
 
 #include <cstdarg>
 #include <cstring>
+#include <stdexcept>
 #include <string>
 
 namespace fx {
@@ -66,6 +67,18 @@ TEST(TextDestinations, UnknownDestinationGetsTheWholeText) {
   EXPECT_EQ(std::string(buffer), std::string(40, 'k'));
   destinations.remove(known);
   EXPECT_FALSE(destinations.room(known).has_value());
+}
+
+TEST(TextDestinations, KnownBufferScopeEndsWithTheScope) {
+  TextDestinations destinations;
+  char buffer[4];
+  try {
+    const KnownTextBuffer scope(destinations, buffer, sizeof buffer);
+    EXPECT_EQ(destinations.room(buffer + 1), 3u);
+    throw std::runtime_error("leaving early");
+  } catch (const std::runtime_error&) {
+  }
+  EXPECT_FALSE(destinations.room(buffer).has_value());
 }
 
 }  // namespace
