@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <EGL/egl.h>
 #include <EGL/eglext.h>
 #include <GL/glew.h>
@@ -136,6 +138,9 @@ struct TextureCountCase {
     int expected;
     int pass_0_output;  // -1: not routed
 };
+
+// Test listings show the row's name.
+void PrintTo(const TextureCountCase& row, std::ostream* out) { *out << row.name; }
 
 class TextureCountGlTest : public GlTest, public ::testing::WithParamInterface<TextureCountCase> {};
 

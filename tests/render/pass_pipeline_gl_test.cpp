@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cmath>
 #include <cstdint>
 #include <vector>
@@ -116,6 +118,9 @@ struct LoopCase {
     int loop_first;
     float expected;  // value after the passes ran in the order noted
 };
+
+// Test listings show the row's name.
+void PrintTo(const LoopCase& row, std::ostream* out) { *out << row.name; }
 
 class PassLoopGlTest : public GlTest, public ::testing::WithParamInterface<LoopCase> {};
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <functional>
 #include <string>
 
@@ -19,6 +21,9 @@ struct UniformCase {
     std::function<void(EffectDefinition&, FrameParams&)> setup;
     float expected[4];
 };
+
+// Test listings show the row's name.
+void PrintTo(const UniformCase& row, std::ostream* out) { *out << row.name; }
 
 class PassUniformsGlTest : public GlTest, public ::testing::WithParamInterface<UniformCase> {};
 

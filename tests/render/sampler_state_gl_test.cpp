@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
 
 #include "gl_test_support.h"
@@ -17,6 +19,9 @@ struct SamplerCase {
     int frame_smooth;
     float expected[2];  // red of the two probe reads
 };
+
+// Test listings show the row's name.
+void PrintTo(const SamplerCase& row, std::ostream* out) { *out << row.name; }
 
 class SamplerStateGlTest : public GlTest, public ::testing::WithParamInterface<SamplerCase> {};
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cmath>
 #include <memory>
 #include <string>
@@ -24,6 +26,9 @@ struct AssemblyCase {
     const char* source;
     const char* expected;  // with the block "B"
 };
+
+// Test listings show the row's name.
+void PrintTo(const AssemblyCase& row, std::ostream* out) { *out << row.name; }
 
 class FragmentAssemblyTest : public ::testing::TestWithParam<AssemblyCase> {};
 
@@ -49,6 +54,9 @@ struct DefineCase {
     float value;
     const char* expected;  // the slot's define, or null for none
 };
+
+// Test listings show the row's name.
+void PrintTo(const DefineCase& row, std::ostream* out) { *out << row.name; }
 
 class DefinesBlockTest : public ::testing::TestWithParam<DefineCase> {};
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <GL/glew.h>
 
 #include <vector>
@@ -77,6 +79,9 @@ struct RefusedUploadCase {
     int bits;
     int row_bytes;
 };
+
+// Test listings show the row's name.
+void PrintTo(const RefusedUploadCase& row, std::ostream* out) { *out << row.name; }
 
 class RefusedUploadGlTest : public GlTest, public ::testing::WithParamInterface<RefusedUploadCase> {};
 
