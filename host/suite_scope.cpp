@@ -75,10 +75,9 @@ PF_Err acquire_drawing_suites(const PF_InData* in_data, PF_OutData* out_data, Dr
     }
     const SPBasicSuite* basic = basic_suite_of(in_data);
     // In this order; the first refusal ends the set, and what was acquired stays held.
-    const bool complete = acquire_into(basic, draw_suite, suites->draw) &&
-                          acquire_into(basic, supplier_suite, suites->supplier) &&
-                          acquire_into(basic, surface_suite, suites->surface) &&
-                          acquire_into(basic, path_suite, suites->path);
+    const bool complete =
+        acquire_into(basic, draw_suite, suites->draw) && acquire_into(basic, supplier_suite, suites->supplier) &&
+        acquire_into(basic, surface_suite, suites->surface) && acquire_into(basic, path_suite, suites->path);
     if (!complete) {
         report_host_message(in_data, out_data, acquire_failure_message);
         return PF_Err_BAD_CALLBACK_PARAM;

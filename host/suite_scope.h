@@ -26,7 +26,7 @@ PF_Err release_scoped_suite(const PF_InData* in_data, PF_OutData* out_data, cons
 
 // The four suites a custom control draws with.
 struct DrawingSuites {
-    const DRAWBOT_DrawbotSuite1* draw = nullptr;      // "DRAWBOT Draw Suite" 1
+    const DRAWBOT_DrawbotSuite1* draw = nullptr;       // "DRAWBOT Draw Suite" 1
     const DRAWBOT_SupplierSuite1* supplier = nullptr;  // "DRAWBOT Supplier Suite" 1
     const DRAWBOT_SurfaceSuite2* surface = nullptr;    // "DRAWBOT Surface Suite" 2
     const DRAWBOT_PathSuite1* path = nullptr;          // "DRAWBOT Path Suite" 1

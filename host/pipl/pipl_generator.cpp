@@ -54,12 +54,12 @@ std::string resource_script(const std::vector<std::uint8_t>& bytes) {
     std::snprintf(line, sizeof line, "%u %s\nBEGIN\n", fx::pipl::resource_id, fx::pipl::resource_type);
     out += line;
     for (std::size_t i = 0; i < bytes.size(); i += 16) {
-        out += "    ";
+        out += "   ";
         for (std::size_t j = i; j < bytes.size() && j < i + 16; j += 2) {
             const unsigned word = bytes[j] | (static_cast<unsigned>(bytes[j + 1]) << 8);
-            std::snprintf(line, sizeof line, "0x%04X", word);
+            std::snprintf(line, sizeof line, " 0x%04X", word);
             out += line;
-            if (j + 2 < bytes.size()) out += ", ";
+            if (j + 2 < bytes.size()) out += ",";
         }
         out += "\n";
     }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 namespace fx {
@@ -35,6 +36,9 @@ struct AboutRow {
     std::string expected;
 };
 
+// Failures name the row rather than dumping its bytes.
+void PrintTo(const AboutRow& row, std::ostream* os) { *os << row.label; }
+
 class AboutMessageTest : public ::testing::TestWithParam<AboutRow> {};
 
 TEST_P(AboutMessageTest, Composes) {
@@ -61,10 +65,12 @@ INSTANTIATE_TEST_SUITE_P(
                  "ABCDE\rx\rv2.0.2, core: 23.7.8"},
         AboutRow{"hash_after_removed_characters_still_blanks", "x", slot32("/#Name"), core,
                  "Own Name\rx\rv2.0.2, core: 23.7.8"},
-        AboutRow{"name_ends_at_control_byte", "x", slot32("Ab\x01" "Cd"), core, "Ab\rx\rv2.0.2, core: 23.7.8"},
+        AboutRow{"name_ends_at_control_byte", "x",
+                 slot32("Ab\x01"
+                        "Cd"),
+                 core, "Ab\rx\rv2.0.2, core: 23.7.8"},
         AboutRow{"name_ends_at_byte_above_ascii", "x", slot32("Ab\xC3\xA9"), core, "Ab\rx\rv2.0.2, core: 23.7.8"},
-        AboutRow{"blanked_core_version_hides_it", "x", slot32("Fx"), std::string(30, '#') + '\0',
-                 "Fx\rx\rv2.0.2"},
+        AboutRow{"blanked_core_version_hides_it", "x", slot32("Fx"), std::string(30, '#') + '\0', "Fx\rx\rv2.0.2"},
         AboutRow{"empty_about_text", "", slot32("Fx"), core, "Fx\r\rv2.0.2, core: 23.7.8"}),
     [](const ::testing::TestParamInfo<AboutRow>& info) { return std::string(info.param.label); });
 

@@ -8,6 +8,7 @@
 #include <atomic>
 #include <climits>
 #include <future>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -22,11 +23,13 @@ namespace {
 // Whether another thread could take the process mutex right now (asking from this
 // thread would be undefined behaviour while it holds the lock).
 bool mutex_free_elsewhere() {
-    return std::async(std::launch::async, [] {
-               if (!process_mutex().try_lock()) return false;
-               process_mutex().unlock();
-               return true;
-           }).get();
+    return std::async(std::launch::async,
+                      [] {
+                          if (!process_mutex().try_lock()) return false;
+                          process_mutex().unlock();
+                          return true;
+                      })
+        .get();
 }
 
 struct Seen {
@@ -67,8 +70,8 @@ PF_Err finish() {
     return code;
 }
 
-PF_Err record(const char* name, PF_InData* in, PF_OutData* out, PF_ParamDef** params, PF_LayerDef* output,
-              void* extra, int release_live) {
+PF_Err record(const char* name, PF_InData* in, PF_OutData* out, PF_ParamDef** params, PF_LayerDef* output, void* extra,
+              int release_live) {
     if (running.fetch_add(1) != 0) overlapped = true;
     seen.handler = name;
     seen.in = in;
@@ -85,9 +88,9 @@ PF_Err record(const char* name, PF_InData* in, PF_OutData* out, PF_ParamDef** pa
 
 #define FX_BASIC(name) \
     [](PF_InData* i, PF_OutData* o, PF_ParamDef* p[], PF_LayerDef* l) { return record(name, i, o, p, l, nullptr, -1); }
-#define FX_EXTRA(name)                                                  \
+#define FX_EXTRA(name)                                                           \
     [](PF_InData* i, PF_OutData* o, PF_ParamDef* p[], PF_LayerDef* l, void* e) { \
-        return record(name, i, o, p, l, e, -1);                         \
+        return record(name, i, o, p, l, e, -1);                                  \
     }
 
 const CommandTable recording_table{
@@ -119,7 +122,9 @@ protected:
         code = PF_Err_NONE;
     }
 
-    PF_Err dispatch(PF_Cmd cmd) { return dispatch_command(recording_table, cmd, &in, &out, params, &output, &extra_record); }
+    PF_Err dispatch(PF_Cmd cmd) {
+        return dispatch_command(recording_table, cmd, &in, &out, params, &output, &extra_record);
+    }
 
     PF_InData in{};
     PF_OutData out{};
@@ -137,6 +142,9 @@ struct RouteRow {
     int release_live;  // -1: not a flatten handler
     bool locked;
 };
+
+// Failures name the row rather than dumping its bytes.
+void PrintTo(const RouteRow& row, std::ostream* os) { *os << row.label; }
 
 class CommandRoute : public CommandDispatch, public ::testing::WithParamInterface<RouteRow> {};
 
@@ -158,29 +166,29 @@ TEST_P(CommandRoute, ReachesItsHandlerWithItsArguments) {
 
 INSTANTIATE_TEST_SUITE_P(
     Commands, CommandRoute,
-    ::testing::Values(RouteRow{"about", PF_Cmd_ABOUT, "about", true, false, -1, false},
-                      RouteRow{"global_setup", PF_Cmd_GLOBAL_SETUP, "global_setup", true, false, -1, false},
-                      RouteRow{"global_setdown", PF_Cmd_GLOBAL_SETDOWN, "global_setdown", true, false, -1, false},
-                      RouteRow{"params_setup", PF_Cmd_PARAMS_SETUP, "params_setup", true, false, -1, false},
-                      RouteRow{"sequence_setup", PF_Cmd_SEQUENCE_SETUP, "sequence_setup", true, false, -1, true},
-                      RouteRow{"sequence_resetup", PF_Cmd_SEQUENCE_RESETUP, "sequence_resetup", true, false, -1, true},
-                      RouteRow{"sequence_flatten", PF_Cmd_SEQUENCE_FLATTEN, "sequence_flatten", true, false, 1, true},
-                      RouteRow{"sequence_setdown", PF_Cmd_SEQUENCE_SETDOWN, "sequence_setdown", true, false, -1, true},
-                      RouteRow{"do_dialog", PF_Cmd_DO_DIALOG, "options", true, false, -1, false},
-                      RouteRow{"render", PF_Cmd_RENDER, "render", true, false, -1, false},
-                      RouteRow{"user_changed_param", PF_Cmd_USER_CHANGED_PARAM, "user_changed_param", true, true, -1,
-                               false},
-                      RouteRow{"update_params_ui", PF_Cmd_UPDATE_PARAMS_UI, "user_changed_param", true, false, -1,
-                               false},
-                      RouteRow{"event", PF_Cmd_EVENT, "event", true, true, -1, false},
-                      RouteRow{"smart_pre_render", PF_Cmd_SMART_PRE_RENDER, "smart_pre_render", false, true, -1, false},
-                      RouteRow{"smart_render", PF_Cmd_SMART_RENDER, "smart_render", false, true, -1, false},
-                      RouteRow{"get_flattened_sequence_data", PF_Cmd_GET_FLATTENED_SEQUENCE_DATA, "sequence_flatten",
-                               true, false, 0, false}),
+    ::testing::Values(
+        RouteRow{"about", PF_Cmd_ABOUT, "about", true, false, -1, false},
+        RouteRow{"global_setup", PF_Cmd_GLOBAL_SETUP, "global_setup", true, false, -1, false},
+        RouteRow{"global_setdown", PF_Cmd_GLOBAL_SETDOWN, "global_setdown", true, false, -1, false},
+        RouteRow{"params_setup", PF_Cmd_PARAMS_SETUP, "params_setup", true, false, -1, false},
+        RouteRow{"sequence_setup", PF_Cmd_SEQUENCE_SETUP, "sequence_setup", true, false, -1, true},
+        RouteRow{"sequence_resetup", PF_Cmd_SEQUENCE_RESETUP, "sequence_resetup", true, false, -1, true},
+        RouteRow{"sequence_flatten", PF_Cmd_SEQUENCE_FLATTEN, "sequence_flatten", true, false, 1, true},
+        RouteRow{"sequence_setdown", PF_Cmd_SEQUENCE_SETDOWN, "sequence_setdown", true, false, -1, true},
+        RouteRow{"do_dialog", PF_Cmd_DO_DIALOG, "options", true, false, -1, false},
+        RouteRow{"render", PF_Cmd_RENDER, "render", true, false, -1, false},
+        RouteRow{"user_changed_param", PF_Cmd_USER_CHANGED_PARAM, "user_changed_param", true, true, -1, false},
+        RouteRow{"update_params_ui", PF_Cmd_UPDATE_PARAMS_UI, "user_changed_param", true, false, -1, false},
+        RouteRow{"event", PF_Cmd_EVENT, "event", true, true, -1, false},
+        RouteRow{"smart_pre_render", PF_Cmd_SMART_PRE_RENDER, "smart_pre_render", false, true, -1, false},
+        RouteRow{"smart_render", PF_Cmd_SMART_RENDER, "smart_render", false, true, -1, false},
+        RouteRow{"get_flattened_sequence_data", PF_Cmd_GET_FLATTENED_SEQUENCE_DATA, "sequence_flatten", true, false, 0,
+                 false}),
     [](const ::testing::TestParamInfo<RouteRow>& info) { return std::string(info.param.label); });
 
 TEST_F(CommandDispatch, UnknownCodesReturnZeroWithoutCallingAnything) {
-    const PF_Cmd unknown[] = {2, 10, 12, 16, 17, 18, 19, 20, 21, 22, 25, 26, 27, 29, 33, 34, 1000, -1, -28, INT_MIN, INT_MAX};
+    const PF_Cmd unknown[] = {2,  10, 12, 16, 17, 18,   19, 20,  21,      22,     25,
+                              26, 27, 29, 33, 34, 1000, -1, -28, INT_MIN, INT_MAX};
     code = 77;
     for (const PF_Cmd cmd : unknown) {
         EXPECT_EQ(dispatch(cmd), PF_Err_NONE) << "command " << cmd;
@@ -195,13 +203,16 @@ struct ThrowRow {
     PF_Err expected;
 };
 
+// Failures name the row rather than dumping its bytes.
+void PrintTo(const ThrowRow& row, std::ostream* os) { *os << row.label; }
+
 class ThrowingHandler : public CommandDispatch, public ::testing::WithParamInterface<ThrowRow> {};
 
 TEST_P(ThrowingHandler, OrdinaryCommandReturnsTheTranslatedCode) {
     then = GetParam().then;
     code = GetParam().code;
-    for (const PF_Cmd cmd : {PF_Cmd_ABOUT, PF_Cmd_GLOBAL_SETUP, PF_Cmd_RENDER, PF_Cmd_SMART_RENDER,
-                             PF_Cmd_GET_FLATTENED_SEQUENCE_DATA}) {
+    for (const PF_Cmd cmd :
+         {PF_Cmd_ABOUT, PF_Cmd_GLOBAL_SETUP, PF_Cmd_RENDER, PF_Cmd_SMART_RENDER, PF_Cmd_GET_FLATTENED_SEQUENCE_DATA}) {
         EXPECT_EQ(dispatch(cmd), GetParam().expected) << "command " << cmd;
     }
 }
@@ -209,22 +220,22 @@ TEST_P(ThrowingHandler, OrdinaryCommandReturnsTheTranslatedCode) {
 TEST_P(ThrowingHandler, SequenceCommandSwallowsItAndUnlocks) {
     then = GetParam().then;
     code = GetParam().code;
-    for (const PF_Cmd cmd : {PF_Cmd_SEQUENCE_SETUP, PF_Cmd_SEQUENCE_RESETUP, PF_Cmd_SEQUENCE_FLATTEN,
-                             PF_Cmd_SEQUENCE_SETDOWN}) {
+    for (const PF_Cmd cmd :
+         {PF_Cmd_SEQUENCE_SETUP, PF_Cmd_SEQUENCE_RESETUP, PF_Cmd_SEQUENCE_FLATTEN, PF_Cmd_SEQUENCE_SETDOWN}) {
         EXPECT_EQ(dispatch(cmd), PF_Err_NONE) << "command " << cmd;
         EXPECT_TRUE(seen.locked);
         EXPECT_TRUE(mutex_free_elsewhere()) << "process mutex left locked after command " << cmd;
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Exceptions, ThrowingHandler,
-    ::testing::Values(ThrowRow{"int_516", Then::throw_int, 516, 516}, ThrowRow{"int_13", Then::throw_int, 13, 13},
-                      ThrowRow{"host_error", Then::throw_host_error, 515, 515},
-                      ThrowRow{"long", Then::throw_long, 4, 4},
-                      ThrowRow{"runtime_error", Then::throw_runtime_error, 0, 512},
-                      ThrowRow{"string_literal", Then::throw_text, 0, 512}),
-    [](const ::testing::TestParamInfo<ThrowRow>& info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Exceptions, ThrowingHandler,
+                         ::testing::Values(ThrowRow{"int_516", Then::throw_int, 516, 516},
+                                           ThrowRow{"int_13", Then::throw_int, 13, 13},
+                                           ThrowRow{"host_error", Then::throw_host_error, 515, 515},
+                                           ThrowRow{"long", Then::throw_long, 4, 4},
+                                           ThrowRow{"runtime_error", Then::throw_runtime_error, 0, 512},
+                                           ThrowRow{"string_literal", Then::throw_text, 0, 512}),
+                         [](const ::testing::TestParamInfo<ThrowRow>& info) { return std::string(info.param.label); });
 
 TEST_F(CommandDispatch, SequenceCommandResultPassesThroughWhenNothingIsThrown) {
     code = PF_Err_OUT_OF_MEMORY;

@@ -28,8 +28,8 @@ std::set<std::string> defined_dynamic_symbols(const std::string& library) {
 }
 
 TEST(PluginExports, DynamicSymbolTableHoldsExactlyTheFourEntryPoints) {
-    const std::set<std::string> expected = {"AmdPowerXpressRequestHighPerformance", "EffectMain",
-                                            "NvOptimusEnablement", "PluginDataEntryFunction"};
+    const std::set<std::string> expected = {"AmdPowerXpressRequestHighPerformance", "EffectMain", "NvOptimusEnablement",
+                                            "PluginDataEntryFunction"};
     EXPECT_EQ(defined_dynamic_symbols(FX_PLUGIN_PATH), expected);
 }
 

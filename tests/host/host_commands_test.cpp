@@ -98,11 +98,13 @@ TEST_F(HostCommands, OptionsMarksTextsDirtyAndReleasesEverything) {
     EXPECT_EQ(host_.log().count("host_lock_handle"), 2u);  // the command's lock and this test's
     EXPECT_EQ(host_.log().count("host_unlock_handle"), 2u);
     EXPECT_EQ(host_.suites().counts("PF Handle Suite", 2).released, 1);
-    EXPECT_TRUE(std::async(std::launch::async, [] {
-                    if (!process_mutex().try_lock()) return false;
-                    process_mutex().unlock();
-                    return true;
-                }).get())
+    EXPECT_TRUE(std::async(std::launch::async,
+                           [] {
+                               if (!process_mutex().try_lock()) return false;
+                               process_mutex().unlock();
+                               return true;
+                           })
+                    .get())
         << "process mutex left locked";
 #if FX_HAVE_DEFINITION_LOADER
     EXPECT_NE(effect_definition().settings.name.str(), "stale") << "the definition was not reloaded";

@@ -1,13 +1,12 @@
 // The Options command with a real renderer: it reloads the definition from its file and
 // shows the shader build result in the host's message area.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <string>
-
-#include <unistd.h>
 
 #include "definition/effect_definition.h"
 #include "definition/loader/load_definition.h"

@@ -43,9 +43,7 @@ TEST_F(PluginEntry, RegistersOnceWithTheRegistrationValues) {
     EXPECT_EQ(r.result, 0);
 }
 
-TEST_F(PluginEntry, RegistrationReturnsTheCallbacksAnswer) {
-    EXPECT_EQ(plugin_.register_plugin(517).result, 517);
-}
+TEST_F(PluginEntry, RegistrationReturnsTheCallbacksAnswer) { EXPECT_EQ(plugin_.register_plugin(517).result, 517); }
 
 TEST_F(PluginEntry, ResourceRepeatsTheRegisteredValues) {
     const Registration r = plugin_.register_plugin();

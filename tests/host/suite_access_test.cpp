@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -54,6 +55,9 @@ struct CachedRow {
     int version;
 };
 
+// Failures name the row rather than dumping its bytes.
+void PrintTo(const CachedRow& row, std::ostream* os) { *os << row.label; }
+
 class SuiteCacheAccessor : public SuiteAccess, public ::testing::WithParamInterface<CachedRow> {};
 
 TEST_P(SuiteCacheAccessor, AcquiresItsSuiteOnceAndReleasesItAtTheEnd) {
@@ -89,8 +93,7 @@ INSTANTIATE_TEST_SUITE_P(
         CachedRow{"pf_interface", [](SuiteCache& c) -> const void* { return c.pf_interface_suite(); },
                   "AEGP PF Interface Suite", 1},
         CachedRow{"memory", [](SuiteCache& c) -> const void* { return c.memory_suite(); }, "AEGP Memory Suite", 1},
-        CachedRow{"adv_app", [](SuiteCache& c) -> const void* { return c.adv_app_suite(); }, "PF AE Adv App Suite",
-                  1}),
+        CachedRow{"adv_app", [](SuiteCache& c) -> const void* { return c.adv_app_suite(); }, "PF AE Adv App Suite", 1}),
     [](const ::testing::TestParamInfo<CachedRow>& info) { return std::string(info.param.label); });
 
 TEST_F(SuiteAccess, CacheNeverAskedReleasesNothing) {
@@ -160,6 +163,9 @@ struct ScopedFailureRow {
     const char* message;
     const char* shown;
 };
+
+// Failures name the row rather than dumping its bytes.
+void PrintTo(const ScopedFailureRow& row, std::ostream* os) { *os << row.label; }
 
 class ScopedAcquireRefused : public SuiteAccess, public ::testing::WithParamInterface<ScopedFailureRow> {};
 
