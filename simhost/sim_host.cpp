@@ -157,8 +157,12 @@ std::vector<std::string> SimHost::misuses() const {
 
 int SimHost::fault_for(std::string_view source, std::string_view name) {
   const int suite_failure = suites_.failure_of(source);
-  const int injected = faults_.on_call(name);  // counted even when the suite fails anyway
-  return suite_failure != 0 ? suite_failure : injected;
+  // Both spellings are counted on every call, even when the suite fails anyway, so that
+  // call numbers do not depend on other rules.
+  const int by_source = faults_.on_call(std::string(source) + "/" + std::string(name));
+  const int by_name = faults_.on_call(name);
+  if (suite_failure != 0) return suite_failure;
+  return by_source != 0 ? by_source : by_name;
 }
 
 void SimHost::record(std::string_view source, std::string_view name, std::string args, int result) {

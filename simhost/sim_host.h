@@ -116,8 +116,9 @@ class SimHost {
   std::vector<std::string> misuses() const;
 
   // --- used by the callback pieces ---------------------------------------------------
-  // The error a call must answer: the suite's failure (by source) or an injected fault
-  // (by function name); 0 when it is to do its work.
+  // The error a call must answer: the suite's failure (by source), or an injected fault
+  // set for "source/name" (one source only, "utils/host_new_handle") or for the bare name
+  // (every source); 0 when it is to do its work.
   int fault_for(std::string_view source, std::string_view name);
   void record(std::string_view source, std::string_view name, std::string args, int result);
   // Checks the effect_ref a callback was given; a wrong one is noted as a misuse.

@@ -159,6 +159,21 @@ TEST(SimHostHandles, InjectedFaultFailsTheNthNewHandle) {
   EXPECT_EQ(host.misuses().size(), 1u) << "disposing twice is reported";
 }
 
+TEST(SimHostHandles, FaultForOneSourceLeavesTheOtherAlone) {
+  SimHost host;
+  auto* suite = acquire<PF_HandleSuite1>(host, kPFHandleSuite, kPFHandleSuiteVersion1);
+  host.faults().fail_nth("PF Handle Suite v2/host_new_handle", 2, PF_Err_OUT_OF_MEMORY);
+  PF_Handle a = host.utils()->host_new_handle(1);
+  PF_Handle b = suite->host_new_handle(1);
+  PF_Handle c = host.utils()->host_new_handle(1);
+  PF_Handle d = suite->host_new_handle(1);
+  EXPECT_NE(a, nullptr);
+  EXPECT_NE(b, nullptr);
+  EXPECT_NE(c, nullptr) << "the second call overall, but the first through utils";
+  EXPECT_EQ(d, nullptr) << "the second call through the suite";
+  host.handles().dispose_all();
+}
+
 TEST(SimHostText, PrintAndCopyIntoTheMessageAreaStayInside) {
   SimHost host;
   auto* ansi_suite = acquire<PF_ANSICallbacksSuite1>(host, kPFANSISuite, kPFANSISuiteVersion1);
