@@ -2,17 +2,12 @@
 
 #include <algorithm>
 
+#include "definition/text_edit.h"
+
 namespace fx {
 namespace {
 
 EffectDefinition g_effect_definition;
-
-std::string_view trim_blanks(std::string_view piece) {
-  const std::size_t first = piece.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  const std::size_t last = piece.find_last_not_of(" \t");
-  return piece.substr(first, last - first + 1);
-}
 
 }  // namespace
 
@@ -46,7 +41,7 @@ int32_t EffectDefinition::set_items(int32_t slot, std::string_view text) {
   while (true) {
     const std::size_t bar = text.find('|', start);
     const std::string_view piece =
-        trim_blanks(text.substr(start, bar == std::string_view::npos ? std::string_view::npos : bar - start));
+        trim(text.substr(start, bar == std::string_view::npos ? std::string_view::npos : bar - start), kBlanks);
     if (!piece.empty()) def.items.emplace_back(piece);
     if (bar == std::string_view::npos) break;
     start = bar + 1;

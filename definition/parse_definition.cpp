@@ -1,5 +1,7 @@
 #include "definition/parse_definition.h"
 
+#include <string>
+
 #include "definition/complete_definition.h"
 #include "definition/definition_lines.h"
 #include "definition/parse_state.h"
@@ -26,6 +28,10 @@ void reset_definition(EffectDefinition& def) {
 }  // namespace
 
 void parse_definition(EffectDefinition& def, std::string text, const ParseEnvironment& env) {
+  // A definition is 8-bit text; a NUL byte (a stray byte, or a file saved as UTF-16) would
+  // silently end every model text built from it, so NUL bytes are dropped here and in
+  // included files.
+  std::erase(text, '\0');
   expand_includes(text, env.read_file);
   reset_definition(def);
   if (text.size() < 3) return;

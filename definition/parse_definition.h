@@ -10,8 +10,9 @@ namespace fx {
 // Parses one effect definition text into `def`, replacing its whole content. Never
 // fails as a whole: unknown keys and sections are ignored, and a line that cannot be
 // handled is reported on standard output as "exception on line <line>" and ends the
-// reading, after which the definition is still completed. `env` supplies include files,
-// preset folders and the built-in texts.
+// reading, after which the definition is still completed. NUL bytes in the text and in
+// included files are dropped. `env` supplies include files, preset folders and the
+// built-in texts.
 void parse_definition(EffectDefinition& def, std::string text, const ParseEnvironment& env);
 
 // The same into the process-wide definition with default_parse_environment().

@@ -57,6 +57,7 @@ void expand_includes(std::string& text, const std::function<std::string(const st
     // "#include" with nothing after it names no file; past the limit an include is taken
     // as a missing file so that cycles end.
     if (!name.empty() && included < kMaxIncludes && read_file) content = read_file(name);
+    std::erase(content, '\0');
     ++included;
     if (text.size() + content.size() + kIncludeTail.size() > kMaxDefinitionText + kInclude.size()) content.clear();
     text.replace(at, kInclude.size(), content + std::string(kIncludeTail));

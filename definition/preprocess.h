@@ -30,7 +30,8 @@ inline constexpr std::size_t kMaxRewriteWork = 64u << 20;
 
 // Replaces every "#include name" by the named file's content followed by "\n//include",
 // so the rest of the include line ends up as a comment line. The search restarts at the
-// beginning after every inclusion. `read_file` returns "" for an unreadable file.
+// beginning after every inclusion. `read_file` returns "" for an unreadable file. NUL
+// bytes of an included file are dropped.
 void expand_includes(std::string& text, const std::function<std::string(const std::string&)>& read_file);
 
 // Macro definitions "##name body##" after the first "[sho": each one is removed from the

@@ -1,5 +1,7 @@
 #include "definition/text.h"
 
+#include <ostream>
+
 namespace fx {
 
 Text::Text() { assign({}); }
@@ -32,5 +34,7 @@ void Text::assign(std::string_view value) {
   data_ = std::move(fresh);
   size_ = value.size();
 }
+
+std::ostream& operator<<(std::ostream& out, const Text& text) { return out << text.view(); }
 
 }  // namespace fx

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <iosfwd>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -42,5 +43,8 @@ class Text {
   std::unique_ptr<char[]> data_;
   std::size_t size_ = 0;
 };
+
+// Writes the text as it is (test failure messages, diagnostics).
+std::ostream& operator<<(std::ostream& out, const Text& text);
 
 }  // namespace fx

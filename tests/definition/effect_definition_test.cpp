@@ -150,9 +150,5 @@ TEST(EffectDefinition, SetItemsOutsideStorageChangesNothing) {
   EXPECT_EQ(def->set_items(-1, "a|b"), 0);
 }
 
-TEST(EffectDefinition, ProcessWideDefinitionIsOneObject) {
-  EXPECT_EQ(&effect_definition(), &effect_definition());
-}
-
 }  // namespace
 }  // namespace fx

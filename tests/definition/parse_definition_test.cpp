@@ -230,6 +230,16 @@ TEST(ParseDefinition, CompletionOfSettingsAndSlots) {
   });
 }
 
+TEST(ParseDefinition, NulBytesAreDropped) {
+  testing::FakeEnvironment fake;
+  using namespace std::string_literals;
+  fake.files["lib.glsl"] = "float \0g;\n"s;
+  const std::string text = "[par1]\nna\0me=A\0B\n[ps0]\nvoid\0 main\n#include lib.glsl\n#vers\0ion 130\n"s;
+  const auto def = parse_text(text, fake);
+  EXPECT_EQ(def->params[1].display, "AB");
+  EXPECT_EQ(def->pass_source[0], "void main\nfloat g;\n//include lib.glsl\n#version 130\n");
+}
+
 TEST(ParseDefinition, ShortTextOnlyResets) {
   const auto def = parse_text("ab");
   EXPECT_EQ(def->settings.param_count, 1);
