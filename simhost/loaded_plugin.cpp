@@ -159,6 +159,7 @@ void LoadedPlugin::keep_handles(PF_Cmd cmd, PF_Handle sequence_given, const PF_O
       sequence_data_ = out.sequence_data;
       break;
   }
+  host_.set_instance_sequence_data(sequence_data_);
 }
 
 PF_Handle LoadedPlugin::global_data() const {
@@ -179,6 +180,7 @@ void LoadedPlugin::set_global_data(PF_Handle handle) {
 void LoadedPlugin::set_sequence_data(PF_Handle handle) {
   std::lock_guard lock(mutex_);
   sequence_data_ = handle;
+  host_.set_instance_sequence_data(handle);
 }
 
 std::vector<CommandResult> LoadedPlugin::history() const {

@@ -230,6 +230,16 @@ void SimHost::clear_pixel_formats() {
   pixel_formats_.clear();
 }
 
+void SimHost::set_instance_sequence_data(PF_Handle handle) {
+  std::lock_guard lock(mutex_);
+  instance_sequence_data_ = handle;
+}
+
+PF_Handle SimHost::instance_sequence_data() const {
+  std::lock_guard lock(mutex_);
+  return instance_sequence_data_;
+}
+
 std::vector<std::string> SimHost::aegp_plugins() const {
   std::lock_guard lock(mutex_);
   return aegp_plugins_;

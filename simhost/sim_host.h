@@ -105,6 +105,11 @@ class SimHost {
   // Pixel formats the plug-in declared through the pixel format suites, in order.
   std::vector<PF_PixelFormat> supported_pixel_formats() const;
 
+  // The sequence data of the instance being driven, as the sequence data suite reports it
+  // (the loader keeps it up to date after every command).
+  void set_instance_sequence_data(PF_Handle handle);
+  PF_Handle instance_sequence_data() const;
+
   // Names the plug-in registered with the AEGP layer; the id handed out is index + 1.
   std::vector<std::string> aegp_plugins() const;
 
@@ -157,6 +162,7 @@ class SimHost {
   int unmodelled_result_ = PF_Err_INVALID_CALLBACK;
   std::vector<PF_PixelFormat> pixel_formats_;
   std::vector<std::string> aegp_plugins_;
+  PF_Handle instance_sequence_data_ = nullptr;
   std::map<void*, std::size_t> blocks_;
   std::vector<std::string> misuses_;
 };

@@ -8,6 +8,7 @@
 #include <vector>
 #include <string>
 
+#include "AE_GeneralPlug.h"
 #include "simhost/elf_section_reader.h"
 
 namespace fx {
@@ -50,6 +51,15 @@ TEST(LoadedPlugin, KeepsTheHandlesThePlugInHandsBack) {
   ASSERT_EQ(plugin.call(PF_Cmd_SEQUENCE_SETUP).result, PF_Err_NONE);
   PF_Handle live = plugin.sequence_data();
   ASSERT_NE(live, nullptr);
+  const void* table = nullptr;
+  ASSERT_EQ(host.basic_suite()->AcquireSuite("PF Effect Sequence Data Suite", 1, &table), 0);
+  PF_ConstHandle reported = nullptr;
+  EXPECT_EQ(static_cast<const PF_EffectSequenceDataSuite1*>(table)->PF_GetConstSequenceData(host.effect_ref(),
+                                                                                             &reported),
+            PF_Err_NONE);
+  EXPECT_EQ(reinterpret_cast<const void*>(reported), static_cast<const void*>(live))
+      << "the suite reports the instance's live sequence data";
+  host.basic_suite()->ReleaseSuite("PF Effect Sequence Data Suite", 1);
   EXPECT_EQ(plugin.call(PF_Cmd_RENDER).result, PF_Err_NONE) << "render sees the handles from set-up";
   EXPECT_EQ(plugin.call(PF_Cmd_RENDER).result, PF_Err_NONE);
   host.set_abort_result(PF_Interrupt_CANCEL);
