@@ -22,10 +22,7 @@ ParseEnvironment fuzz_environment() {
   return env;
 }
 
-// `text_has_nul`: the model's texts end at their first NUL byte while the parser's checks
-// see the whole working text (tests/fuzz/findings/README), so the source checks wait for
-// inputs without NUL bytes.
-std::string broken_invariant(const EffectDefinition& def, size_t text_size, bool text_has_nul) {
+std::string broken_invariant(const EffectDefinition& def, size_t text_size) {
   const EffectSettings& s = def.settings;
   // Slot 0 starts as the input layer, but a "[par]" or "[par0]" section may rewrite it,
   // so only the counts and the completion steps are invariant.
@@ -39,7 +36,6 @@ std::string broken_invariant(const EffectDefinition& def, size_t text_size, bool
   if (text_size >= 3) {
     // The completion steps ran.
     if (s.imgwidth < 1 || s.imgheight < 1) return "image area below 1";
-    if (text_has_nul) return {};
     if (def.vertex_source.view().find("#version") == std::string_view::npos) return "vertex source without #version";
     for (int pass = 0; pass < s.pass_count; ++pass)
       if (def.pass_source[pass].view().find("#version") == std::string_view::npos)
@@ -55,7 +51,7 @@ std::string fuzz_parse_definition(const uint8_t* data, size_t size) {
   auto def = std::make_unique<EffectDefinition>();
   std::string text(reinterpret_cast<const char*>(data), size);
   parse_definition(*def, text, env);
-  std::string broken = broken_invariant(*def, text.size(), text.find('\0') != std::string::npos);
+  std::string broken = broken_invariant(*def, text.size());
   if (!broken.empty()) return broken;
   std::string json = fxhost::definition_json(*def, {"fuzz", ""});
   if (json.empty() || json.front() != '{') return "describe output does not start an object";
