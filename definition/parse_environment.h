@@ -8,7 +8,8 @@ namespace fx {
 
 // Everything the definition parser needs from outside the definition library. The
 // library itself touches no file system and no operating system; the loader fills these
-// with the platform's functions and the built-in texts (already unscrambled).
+// with the platform's functions and the built-in texts (already unscrambled). A member
+// left empty behaves as its default.
 struct ParseEnvironment {
   // Whole content of the file at `path`, "" when it cannot be read. Used by "#include".
   // Default: reads nothing, so includes contribute nothing.

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -238,6 +239,14 @@ TEST(ParseDefinition, NulBytesAreDropped) {
   const auto def = parse_text(text, fake);
   EXPECT_EQ(def->params[1].display, "AB");
   EXPECT_EQ(def->pass_source[0], "void main\nfloat g;\n//include lib.glsl\n#version 130\n");
+}
+
+TEST(ParseDefinition, EmptyEnvironmentMembersActAsDefaults) {
+  const auto def = std::make_unique<EffectDefinition>();
+  parse_definition(*def, "#include x\n[par1]\ntype=popup\nflags=802\n[ps0]\nmain\n", ParseEnvironment{});
+  EXPECT_EQ(def->settings.dialogbutton, default_dialog_button());
+  EXPECT_EQ(def->vertex_source, default_vertex_shader());
+  EXPECT_EQ(def->params[1].items, std::vector<std::string>{"---"});
 }
 
 TEST(ParseDefinition, ShortTextOnlyResets) {
