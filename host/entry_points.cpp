@@ -1,6 +1,8 @@
 // The library's exported interface: the scan-time registration call, the command entry
 // point, and the two words that ask hybrid-graphics drivers for the discrete GPU.
 // Everything else in the library is hidden (see exports.map).
+#include <cstdint>
+
 #include "AE_Effect.h"
 #include "AE_PluginData.h"
 #include "host/command_dispatch.h"

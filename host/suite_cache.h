@@ -16,7 +16,9 @@
 
 namespace fx {
 
-// The suites a cache can hold, each a fixed (name, version) pair.
+// The suites a cache can hold, each a fixed (name, version) pair: exactly those the
+// plug-in reaches through a cache. Suites used once (directly or scoped) stay out of it,
+// so a persistent cache never keeps a suite nobody asked it for.
 enum class CachedSuite : std::size_t {
     handle,               // "PF Handle Suite" 2
     aegp_utility_7,       // "AEGP Utility Suite" 7

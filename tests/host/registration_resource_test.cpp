@@ -13,7 +13,6 @@
 #include "host/pipl/pipl_encoding.h"
 #include "host/pipl/pipl_section.h"
 #include "simhost/elf_section_reader.h"
-#include "simhost/pipl_record.h"
 
 namespace fx {
 namespace {
@@ -98,26 +97,6 @@ TEST(RegistrationResource, PluginLibraryCarriesExactlyTheBytesInItsSection) {
     ASSERT_TRUE(section.has_value()) << FX_PLUGIN_PATH << " has no " << pipl::section_name << " section";
     const Bytes expected = expected_resource();
     EXPECT_EQ(*section, expected) << first_difference(*section, expected);
-}
-
-TEST(RegistrationResource, HostReaderFindsEveryPropertyWithItsValue) {
-    const auto section = read_elf_section(FX_PLUGIN_PATH, pipl::section_name);
-    ASSERT_TRUE(section.has_value());
-    const PiplRecord record = parse_pipl(*section);
-    EXPECT_EQ(record.version, 1);
-    EXPECT_EQ(record.count, 12);
-    ASSERT_EQ(record.properties.size(), 12u);
-    EXPECT_EQ(record.bytes_used, section->size());
-    ASSERT_NE(record.find("name"), nullptr);
-    EXPECT_EQ(record.find("name")->pascal_text(), "Morvelline 2 Pro");
-    ASSERT_NE(record.find("eMNA"), nullptr);
-    EXPECT_EQ(record.find("eMNA")->pascal_text(), "zqx_morvfact");
-    ASSERT_NE(record.find("8664"), nullptr);
-    EXPECT_EQ(record.find("8664")->c_text(), "EffectMain");
-    ASSERT_NE(record.find("kind"), nullptr);
-    EXPECT_EQ(record.find("kind")->four_cc(), "eFKT");
-    ASSERT_NE(record.find("eVER"), nullptr);
-    EXPECT_EQ(record.find("eVER")->u32(), 0x00100002u);
 }
 
 // The resource script holds the list as 16-bit little-endian words after the resource's
