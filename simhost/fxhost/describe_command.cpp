@@ -57,6 +57,11 @@ int run_describe(const std::vector<std::string>& args) {
     source = {read_file(file), file};
   } else {
     source = obtain_definition_text(builtin_text(BuiltinText::definition));
+    // The plug-in would load the same empty definition; say why it is empty.
+    if (!source.path.empty() && !readable(source.path))
+      std::cerr << "fxhost describe: " << source.path << ": cannot be read, expected a definition file"
+                << " (named by " << definition_file_variable << " or the built-in marker); describing the"
+                << " empty definition the plug-in would load\n";
   }
 
   auto def = std::make_unique<EffectDefinition>();

@@ -182,6 +182,15 @@ TEST(Describe, OverrideVariableIsHonouredWithoutAnArgument) {
   EXPECT_EQ(model["settings"]["bundlename"].text, "Override");
 }
 
+TEST(Describe, UnreadableOverrideIsDescribedAsThePluginWouldLoadItWithAWarning) {
+  FxhostRun run = run_fxhost({"describe"}, "FX_DEFINITION_FILE=/nonexistent/def.txt");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.err.find("/nonexistent/def.txt: cannot be read"), std::string::npos) << run.err;
+  JsonValue model = parse_json(run.out);
+  EXPECT_EQ(model["origin"].text, "/nonexistent/def.txt");
+  EXPECT_EQ(model["settings"]["param_count"].integer(), 1);
+}
+
 TEST(Describe, EmptyFileDescribesTheEmptyDefinition) {
   JsonValue model = describe_text("");
   EXPECT_EQ(model["settings"]["param_count"].integer(), 1);
