@@ -35,8 +35,9 @@ Bytes list_head(std::int32_t count) {
 }
 
 Bytes pascal(const std::string& text, std::size_t slot) {
-  Bytes data{std::uint8_t(text.size())};
-  data.insert(data.end(), text.begin(), text.end());
+  Bytes data;
+  data.push_back(std::uint8_t(text.size()));
+  for (char c : text) data.push_back(std::uint8_t(c));
   data.push_back(0);
   while (data.size() < slot) data.push_back('#');
   return data;
