@@ -20,7 +20,10 @@ float read_float(std::string_view text) {
   const std::string terminated(text);
   const double value = std::strtod(terminated.c_str(), nullptr);
   // Converting an out-of-range double to float is undefined in C++; give the IEEE result.
-  if (std::isfinite(value) && std::fabs(value) > std::numeric_limits<float>::max())
+  // Values up to half a float step above the largest float still round to it (so the
+  // largest float's own printed form reads back), from the half-way point on they overflow.
+  const double overflow = double(std::numeric_limits<float>::max()) + std::ldexp(1.0, 103);
+  if (std::isfinite(value) && std::fabs(value) >= overflow)
     return value > 0 ? std::numeric_limits<float>::infinity() : -std::numeric_limits<float>::infinity();
   return static_cast<float>(value);
 }

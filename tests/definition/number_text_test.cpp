@@ -37,5 +37,14 @@ TEST(NumberText, OutOfRangeValuesAreClampedOrInfinite) {
   EXPECT_TRUE(std::isnan(read_float("nan")));
 }
 
+TEST(NumberText, TheLargestFloatsPrintedFormReadsBack) {
+  const float largest = std::numeric_limits<float>::max();
+  EXPECT_EQ(read_float("3.4028235e38"), largest);
+  EXPECT_EQ(read_float("-3.4028235e38"), -largest);
+  // Half a step above the largest float is where rounding overflows (ties go to even).
+  EXPECT_EQ(read_float("3.40282356e38"), largest);
+  EXPECT_EQ(read_float("3.40282357e38"), std::numeric_limits<float>::infinity());
+}
+
 }  // namespace
 }  // namespace fx
