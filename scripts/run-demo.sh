@@ -6,6 +6,5 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 if [ "$(id -u)" = 0 ]; then bash scripts/install-deps.sh; fi
 bash scripts/build.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-plugin=build/host/Morvelline2Pro.so
 # Loads the plug-in the way the host does and prints what it registered and its About text.
-build/simhost/fxhost/fxhost about --plugin "$plugin"
+build/simhost/fxhost/fxhost about --plugin build/host/Morvelline2Pro.so

@@ -20,6 +20,7 @@ const std::vector<Subcommand>& subcommands();
 // Usage text for all subcommands.
 std::string usage_text();
 
+int run_about(const std::vector<std::string>& args);
 int run_describe(const std::vector<std::string>& args);
 
 }  // namespace fx::fxhost

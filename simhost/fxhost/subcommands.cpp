@@ -4,6 +4,8 @@ namespace fx::fxhost {
 
 const std::vector<Subcommand>& subcommands() {
   static const std::vector<Subcommand> all = {
+      {"about", "[--plugin FILE]",
+       "load the plug-in like the host, print its registration and its About text", run_about},
       {"describe", "[--definition FILE]",
        "parse a definition (the built-in one, or FILE) and print its model as JSON", run_describe},
   };
