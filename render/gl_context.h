@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <memory>
 
+#include "render/gl_capabilities.h"
+
 namespace fx {
 
 // The renderer's private OpenGL context. One backend is compiled per platform: a
@@ -21,15 +23,48 @@ public:
 
     // True when the context exists and passed the capability check.
     virtual bool usable() const = 0;
+
     // Returns false when there is no usable context or it could not be made current.
-    virtual bool make_current() = 0;
-    virtual void restore() = 0;
+    bool make_current() {
+        if (!usable()) return false;
+        if (depth_ > 0) {
+            ++depth_;
+            return true;
+        }
+        if (!switch_to_ours()) return false;
+        depth_ = 1;
+        current_mark_ = 1;
+        return true;
+    }
+
+    void restore() {
+        if (depth_ == 0) return;
+        if (--depth_ > 0) return;
+        switch_back();
+        current_mark_ = 0;
+    }
 
     // -1: no context, 1: made current by the renderer, 0: restored.
     std::int32_t current_mark() const { return current_mark_; }
     int bracket_depth() const { return depth_; }
 
 protected:
+    // The backend's half of the outermost bracket: save what the calling thread has
+    // current and make our context current; then put the saved state back.
+    virtual bool switch_to_ours() = 0;
+    virtual void switch_back() = 0;
+
+    // Run once a backend has made its context: the entry points must load and the
+    // required features exist, or the context is of no use and is dropped.
+    bool passes_capability_check() {
+        bool ok = false;
+        if (make_current()) {
+            ok = load_gl_entry_points() && has_required_gl_capabilities();
+            restore();
+        }
+        return ok;
+    }
+
     std::int32_t current_mark_ = -1;
     int depth_ = 0;
 };

@@ -70,12 +70,8 @@ public:
 
     bool usable() const override { return context_ != EGL_NO_CONTEXT; }
 
-    bool make_current() override {
-        if (!usable()) return false;
-        if (depth_ > 0) {
-            ++depth_;
-            return true;
-        }
+private:
+    bool switch_to_ours() override {
         // A thread has one current context per client API; the caller's context of our
         // API is the one this bracket replaces, and the caller's bound API comes back too.
         saved_api_ = eglQueryAPI();
@@ -88,19 +84,11 @@ public:
             eglBindAPI(saved_api_);
             return false;
         }
-        depth_ = 1;
-        current_mark_ = 1;
         return true;
     }
 
-    void restore() override {
-        if (depth_ == 0) return;
-        if (--depth_ > 0) return;
-        put_back_saved();
-        current_mark_ = 0;
-    }
+    void switch_back() override { put_back_saved(); }
 
-private:
     void put_back_saved() {
         eglBindAPI(EGL_OPENGL_API);
         if (saved_context_ != EGL_NO_CONTEXT && saved_display_ != EGL_NO_DISPLAY) {
@@ -145,12 +133,7 @@ private:
             }
         }
 
-        bool ok = false;
-        if (make_current()) {
-            ok = load_gl_entry_points() && has_required_gl_capabilities();
-            restore();
-        }
-        if (!ok) release();
+        if (!passes_capability_check()) release();
     }
 
     // Our context and surface only. The display stays initialised: eglTerminate acts on

@@ -22,29 +22,16 @@ public:
 
     bool usable() const override { return context_ != nullptr; }
 
-    bool make_current() override {
-        if (!usable()) return false;
-        if (depth_ > 0) {
-            ++depth_;
-            return true;
-        }
+private:
+    bool switch_to_ours() override {
         saved_dc_ = wglGetCurrentDC();
         saved_context_ = wglGetCurrentContext();
-        if (!wglMakeCurrent(dc_, context_)) return false;
-        depth_ = 1;
-        current_mark_ = 1;
-        return true;
+        return wglMakeCurrent(dc_, context_) != 0;
     }
 
-    void restore() override {
-        if (depth_ == 0) return;
-        if (--depth_ > 0) return;
-        // With nothing saved this makes no context current, as the thread had it.
-        wglMakeCurrent(saved_dc_, saved_context_);
-        current_mark_ = 0;
-    }
+    // With nothing saved this makes no context current, as the thread had it.
+    void switch_back() override { wglMakeCurrent(saved_dc_, saved_context_); }
 
-private:
     void create() {
         current_mark_ = -1;
         // A new class name per process start and object, so a class an earlier instance
@@ -87,15 +74,10 @@ private:
             release();
             return;
         }
-        bool ok = false;
-        if (make_current()) {
-            // On Windows glewInit loads the core entry points and then WGL's own.
-            ok = load_gl_entry_points() && has_required_gl_capabilities();
-            restore();
-        }
-        // A context that cannot load its entry points or lacks a required feature is
-        // dropped, so frames fail cleanly instead of calling missing functions.
-        if (!ok) release();
+        // On Windows glewInit loads the core entry points and then WGL's own. A context
+        // that cannot load them or lacks a required feature is dropped, so frames fail
+        // cleanly instead of calling missing functions.
+        if (!passes_capability_check()) release();
     }
 
     // Each system call's failure is ignored: there is nothing left to undo.
