@@ -14,6 +14,9 @@
 #include "AE_EffectSuites.h"
 #include "AE_EffectUI.h"
 #include "AE_GeneralPlug.h"
+#include "DrawbotSuite.h"
+#include "AE_AdvEffectSuites.h"
+#include "AE_CacheOnLoadSuite.h"
 #include "PrSDKAESupport.h"
 #include "SPBasic.h"
 
@@ -31,27 +34,46 @@ TEST(SimHostSuites, HandsOutEverySuiteThePlugInUses) {
   struct Row {
     const char* name;
     int version;
+    std::size_t table_size;  // bytes of the suite's function table
   };
   const Row rows[] = {
-      {"PF Handle Suite", 2},          {"PF World Suite", 2},
-      {"PF Pixel Format Suite", 1},    {"AEGP Utility Suite", 7},
-      {"AEGP Utility Suite", 11},      {"PF Cache On Load Suite", 1},
-      {"PF Effect UI Suite", 1},       {"PF Utility Suite", 4},
-      {"PF Transition Suite", 2},      {"PF ANSI Suite", 1},
-      {"PF Effect Sequence Data Suite", 1}, {"PF Iterate8 Suite", 1},
-      {"PF Param Utils Suite", 3},     {"AEGP Stream Suite", 7},
-      {"AEGP Dynamic Stream Suite", 2}, {"AEGP Effect Suite", 2},
-      {"AEGP PF Interface Suite", 1},  {"AEGP Memory Suite", 1},
-      {"PF AE Adv App Suite", 1},      {"PF Effect Custom UI Suite", 1},
-      {"DRAWBOT Draw Suite", 1},       {"DRAWBOT Supplier Suite", 1},
-      {"DRAWBOT Surface Suite", 2},    {"DRAWBOT Path Suite", 1},
+      {"PF Handle Suite", 2, sizeof(PF_HandleSuite1)},
+      {"PF World Suite", 2, sizeof(PF_WorldSuite2)},
+      {"PF Pixel Format Suite", 1, sizeof(PF_PixelFormatSuite)},
+      {"AEGP Utility Suite", 7, sizeof(AEGP_UtilitySuite3)},
+      {"AEGP Utility Suite", 11, sizeof(AEGP_UtilitySuite5)},
+      {"PF Cache On Load Suite", 1, sizeof(PF_CacheOnLoadSuite1)},
+      {"PF Effect UI Suite", 1, sizeof(PF_EffectUISuite1)},
+      {"PF Utility Suite", 4, sizeof(PF_UtilitySuite4)},
+      {"PF Transition Suite", 2, sizeof(PF_TransitionSuite)},
+      {"PF ANSI Suite", 1, sizeof(PF_ANSICallbacksSuite1)},
+      {"PF Effect Sequence Data Suite", 1, sizeof(PF_EffectSequenceDataSuite1)},
+      {"PF Iterate8 Suite", 1, sizeof(PF_Iterate8Suite1)},
+      {"PF Param Utils Suite", 3, sizeof(PF_ParamUtilsSuite3)},
+      {"AEGP Stream Suite", 7, sizeof(AEGP_StreamSuite2)},
+      {"AEGP Dynamic Stream Suite", 2, sizeof(AEGP_DynamicStreamSuite2)},
+      {"AEGP Effect Suite", 2, sizeof(AEGP_EffectSuite2)},
+      {"AEGP PF Interface Suite", 1, sizeof(AEGP_PFInterfaceSuite1)},
+      {"AEGP Memory Suite", 1, sizeof(AEGP_MemorySuite1)},
+      {"PF AE Adv App Suite", 1, sizeof(PF_AdvAppSuite1)},
+      {"PF Effect Custom UI Suite", 1, sizeof(PF_EffectCustomUISuite1)},
+      {"DRAWBOT Draw Suite", 1, sizeof(DRAWBOT_DrawbotSuite1)},
+      {"DRAWBOT Supplier Suite", 1, sizeof(DRAWBOT_SupplierSuite1)},
+      {"DRAWBOT Surface Suite", 2, sizeof(DRAWBOT_SurfaceSuite2)},
+      {"DRAWBOT Path Suite", 1, sizeof(DRAWBOT_PathSuite1)},
   };
   SimHost host;
   for (const Row& row : rows) {
     const void* table = nullptr;
     EXPECT_EQ(host.basic_suite()->AcquireSuite(row.name, row.version, &table), kSPNoError)
         << row.name << " v" << row.version;
-    EXPECT_NE(table, nullptr) << row.name << " v" << row.version;
+    ASSERT_NE(table, nullptr) << row.name << " v" << row.version;
+    // Every slot answers: a plug-in calling a function the host left empty would crash.
+    void* slots[64] = {};
+    ASSERT_LE(row.table_size, sizeof slots) << row.name;
+    std::memcpy(slots, table, row.table_size);
+    for (std::size_t i = 0; i < row.table_size / sizeof(void*); ++i)
+      EXPECT_NE(slots[i], nullptr) << row.name << " v" << row.version << ": function " << i << " is empty";
     EXPECT_EQ(host.basic_suite()->ReleaseSuite(row.name, row.version), kSPNoError) << row.name;
     const SuiteCounts counts = host.suites().counts(row.name, row.version);
     EXPECT_EQ(counts.acquired, 1) << row.name;
