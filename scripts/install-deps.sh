@@ -5,8 +5,8 @@ packages=(
   build-essential cmake clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libglew-dev libpng-dev zlib1g-dev libjpeg-dev
-  libegl-dev libegl-mesa0 libgl1-mesa-dri libgl-dev mesa-utils-bin
-  binutils python3
+  libegl-dev libegl-mesa0 libgl1-mesa-dri libgl-dev
+  binutils  # nm: the exported-symbol test
 )
 missing=()
 for p in "${packages[@]}"; do
