@@ -88,22 +88,31 @@ class BuiltinDefinitionGlTest : public test::GlTest {
   int progress_slot_ = -1, shape_slot_ = -1, grain_slot_ = -1;
 };
 
-TEST_F(BuiltinDefinitionGlTest, EveryShapeAndGrainSettingCompiles) {
+TEST_F(BuiltinDefinitionGlTest, EveryShapeAndGrainSettingCompilesAndShapesDiffer) {
   const std::vector<std::string>& shapes = run_->definition().params[shape_slot_].items;
   ASSERT_EQ(shapes.size(), 5u);
+  outgoing_ = horizontal_ramp();
+  run_->set_input(0, outgoing_);
+  glow_off();
+  std::vector<std::vector<float>> pictures;
   for (int grain = 0; grain <= 1; ++grain)
     for (size_t shape = 0; shape < shapes.size(); ++shape) {
       run_->frame().values[shape_slot_][0] = static_cast<float>(shape);
       run_->frame().values[grain_slot_][0] = static_cast<float>(grain);
-      run_->renderer().build_programs();
+      run_->rebuild_programs();
       EXPECT_STREQ(run_->renderer().error_text(), "") << shapes[shape] << " grain " << grain;
       render_at(0.5f);
+      if (grain == 0) pictures.push_back(run_->output());
     }
+  // Each choice reaches the shaders as its own define: no two shapes draw the same front.
+  for (size_t a = 0; a < pictures.size(); ++a)
+    for (size_t b = a + 1; b < pictures.size(); ++b)
+      EXPECT_NE(pictures[a], pictures[b]) << shapes[a] << " and " << shapes[b] << " look the same";
 }
 
 TEST_F(BuiltinDefinitionGlTest, CustomEasingTextCompiles) {
   run_->renderer().set_define("EASING", "t * t");
-  run_->renderer().build_programs();
+  run_->rebuild_programs();
   EXPECT_STREQ(run_->renderer().error_text(), "");
 }
 

@@ -176,6 +176,14 @@ public:
         return ok;
     }
 
+    // Rebuilds the programs with this run's frame attached, so popup and checkbox
+    // defines take the frame's current values (as a frame render does).
+    void rebuild_programs() {
+        renderer_.attach_frame(frame_.get());
+        renderer_.build_programs();
+        renderer_.attach_frame(nullptr);
+    }
+
     const std::vector<float>& output() const { return output_; }
     // Channel c of output pixel (x, y), row 0 at the top.
     float at(int x, int y, int c) const {
