@@ -47,6 +47,19 @@ std::vector<std::string> replace_block_lines(const std::string& text, std::size_
   return lines;
 }
 
+// Where the macro area's "[sho" marker stands after every `from` that starts before it
+// has become `to`. Uses of a macro ahead of the area change the length of the text before
+// it; without following the marker, the search for the next definition would start inside
+// the text ahead of the area (and take a use there for a definition) or past the area's
+// first definitions.
+std::size_t marker_after_replacement(const std::string& text, std::size_t marker, std::string_view from,
+                                     std::string_view to) {
+  std::size_t before = 0;
+  for (std::size_t at = text.find(from); at != std::string::npos && at < marker; at = text.find(from, at + from.size()))
+    ++before;
+  return marker - before * from.size() + before * to.size();
+}
+
 }  // namespace
 
 void expand_includes(std::string& text, const std::function<std::string(const std::string&)>& read_file) {
@@ -65,7 +78,7 @@ void expand_includes(std::string& text, const std::function<std::string(const st
 }
 
 void expand_macros(std::string& text) {
-  const std::size_t area = text.find("[sho");
+  std::size_t area = text.find("[sho");
   if (area == std::string::npos) return;
   std::size_t work = 0;
   for (int handled = 0; handled < kMaxMacros; ++handled) {
@@ -93,7 +106,11 @@ void expand_macros(std::string& text) {
     text.erase(open, definition_size);
     // An empty name would turn every remaining "##" into the body, later definitions
     // included; such a definition is only removed.
-    if (!name.empty() && !replace_all(text, std::string(kMacroMarker) + name, body, kMaxDefinitionText)) return;
+    if (name.empty()) continue;
+    const std::string use = std::string(kMacroMarker) + name;
+    const std::size_t moved_area = marker_after_replacement(text, area, use, body);
+    if (!replace_all(text, use, body, kMaxDefinitionText)) return;
+    area = moved_area;
   }
 }
 

@@ -35,7 +35,8 @@ inline constexpr std::size_t kMaxRewriteWork = 64u << 20;
 void expand_includes(std::string& text, const std::function<std::string(const std::string&)>& read_file);
 
 // Macro definitions "##name body##" after the first "[sho": each one is removed from the
-// text and every "##name" in the whole text becomes its body.
+// text and every "##name" in the whole text becomes its body. The area stays anchored to
+// its marker when uses ahead of it change the length of the text there.
 void expand_macros(std::string& text);
 
 // The "[replace]" block: each of its lines "from|to" replaces every "from" in the whole

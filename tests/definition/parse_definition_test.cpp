@@ -92,11 +92,18 @@ TEST(ParseDefinition, ParameterSections) {
        }},
       {"lines without = or starting with = are ignored", "[par1]\nname\n=x\nname=ok\n",
        [](const EffectDefinition& d) { EXPECT_EQ(d.params[1].display, "ok"); }},
-      {"slots past 255 and negative slots have no storage", "[par-3]\nname=neg\n[par99]\n" + std::string(
-           "[par]\n[par]\n[par]\n[par]\n[par]\n[par]\n[par]\n[par]\n[par]\n[par]\n") + "name=x\n",
+      {"slots past 255 and negative slots have no storage",
+       [] {
+         // Slots above 99 are reached only by counting on from [par99].
+         std::string text = "[par-3]\nname=neg\n[par99]\n";
+         for (int slot = 100; slot <= 255; ++slot) text += "[par]\n";
+         return text + "name=last\n[par]\nname=lost\n[par Lost, lost]\n[par]\nname=lost\n";
+       }(),
        [](const EffectDefinition& d) {
-         EXPECT_EQ(d.settings.param_count, 110);
-         EXPECT_EQ(d.params[109].display, "x");
+         EXPECT_EQ(d.settings.param_count, 256);
+         EXPECT_EQ(d.params[255].display, "last");
+         EXPECT_EQ(d.find_param("lost"), -1);
+         EXPECT_EQ(d.find_param("neg"), -1);
          EXPECT_EQ(d.params[0].display, "Source");
        }},
   });
