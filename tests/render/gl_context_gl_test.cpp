@@ -123,12 +123,16 @@ TEST_F(GlContextTest, NestedBracketsRestoreOnlyAtTheOutermost) {
 }
 
 TEST_F(GlContextTest, RestoreWithoutMakeCurrentChangesNothing) {
+    CallerContext first;
+    CallerContext second;
     auto context = create_gl_context();
-    std::thread worker([&] {
-        context->restore();
-        EXPECT_EQ(current_gl_context(), EGL_NO_CONTEXT);
-    });
-    worker.join();
+    ASSERT_TRUE(first.make_current());
+    ASSERT_TRUE(context->make_current());
+    context->restore();  // this bracket saved and gave back `first`
+    ASSERT_TRUE(second.make_current());
+    context->restore();  // unmatched
+    EXPECT_EQ(current_gl_context(), second.context()) << "a stray restore brought back an earlier bracket's pair";
+    EXPECT_EQ(context->current_mark(), 0);
 }
 
 struct TextureCountCase {

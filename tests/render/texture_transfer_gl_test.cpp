@@ -42,16 +42,72 @@ TEST_F(TextureTransferGlTest, SameSizeInputChangingDepthGetsFloatStorage) {
     for (int c = 0; c < 4; ++c) EXPECT_EQ(run.at(0, 0, c), kWideValues[c]) << "channel " << c;
 }
 
-TEST_F(TextureTransferGlTest, HighRangeForcesFloatStorageFor8BitInputsWithFormat9) {
+// The storage the driver actually holds for a texture (level 0).
+GLint stored_internal_format(GlRenderer& renderer, int slot) {
+    GLint format = 0;
+    if (!renderer.make_current()) return format;
+    glBindTexture(GL_TEXTURE_2D, renderer.texture_slot(slot).id);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_INTERNAL_FORMAT, &format);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    renderer.restore();
+    return format;
+}
+
+struct StorageCase {
+    const char* name;
+    int format_setting;  // informat and outformat alike
+    int range;
+    int input_bits;
+    GLint input_storage;   // texture slot 0
+    GLint target_storage;  // the pass's target, slot 1
+};
+
+// Test listings show the row's name.
+void PrintTo(const StorageCase& row, std::ostream* out) { *out << row.name; }
+
+class StorageFormatGlTest : public GlTest, public ::testing::WithParamInterface<StorageCase> {};
+
+TEST_P(StorageFormatGlTest, SettingDepthAndRangePickTheStorage) {
+    const StorageCase& row = GetParam();
+    auto definition = make_definition({kIdentityShader});
+    definition->settings.informat = row.format_setting;
+    definition->settings.outformat = row.format_setting;
+    definition->settings.range = row.range;
+    RenderRun run(std::move(definition));
+    const StagedPicture bytes = byte_picture(2, 2, std::vector<std::uint8_t>(16, 200));
+    const StagedPicture floats = float_picture(2, 2, std::vector<float>(16, 0.5f));
+    run.set_input(0, row.input_bits == 8 ? bytes : floats);
+    ASSERT_TRUE(run.render()) << run.renderer().error_text();
+    EXPECT_EQ(stored_internal_format(run.renderer(), 0), row.input_storage) << "input texture";
+    EXPECT_EQ(stored_internal_format(run.renderer(), 1), row.target_storage) << "render target";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Storage, StorageFormatGlTest,
+    ::testing::Values(StorageCase{"auto_keeps_8_bit_inputs_8_bit", 0, 0, 8, GL_RGBA8, GL_RGBA8},
+                      StorageCase{"auto_makes_float_inputs_float", 0, 0, 32, GL_RGBA32F, GL_RGBA32F},
+                      StorageCase{"setting_8_squeezes_float_inputs", 8, 0, 32, GL_RGBA8, GL_RGBA8},
+                      StorageCase{"setting_16_is_half_float", 16, 0, 8, GL_RGBA16F, GL_RGBA16F},
+                      StorageCase{"setting_32_is_float", 32, 0, 8, GL_RGBA32F, GL_RGBA32F},
+                      StorageCase{"range_on_makes_float_inputs_float", 8, 1, 32, GL_RGBA32F, GL_RGBA32F},
+                      StorageCase{"range_on_leaves_8_bit_inputs_alone", 8, 1, 8, GL_RGBA8, GL_RGBA8},
+                      StorageCase{"setting_9_without_range_is_auto", 9, 0, 8, GL_RGBA8, GL_RGBA8},
+                      StorageCase{"setting_9_with_range_is_float", 9, 1, 8, GL_RGBA32F, GL_RGBA32F},
+                      StorageCase{"gl_value_used_directly", GL_RGB10_A2, 0, 8, GL_RGB10_A2, GL_RGB10_A2},
+                      StorageCase{"value_the_driver_refuses_falls_back_to_8_bit", 12345, 0, 32, GL_RGBA8,
+                                  GL_RGBA8}),
+    [](const ::testing::TestParamInfo<StorageCase>& info) { return std::string(info.param.name); });
+
+TEST_F(TextureTransferGlTest, HighRangeFloatStorageKeepsValuesAbove1From8BitInputs) {
     auto definition = make_definition({fragment("uniform sampler2D in0;", "gl_FragColor = texture2D(in0, uv) * 300.0;")});
     definition->settings.informat = 9;
+    definition->settings.outformat = 9;
     definition->settings.range = 1;
     RenderRun run(std::move(definition));
     const StagedPicture bytes = byte_picture(1, 1, {1, 2, 3, 255});
     run.set_input(0, bytes);
     ASSERT_TRUE(run.render());
-    // The input texture is float: byte 1 is 1/255 and 300 times that is well above 1,
-    // which only a float target keeps (range on and format 9 make the targets float too).
+    // 300 times byte 1 is well above 1, which only a float target keeps.
     EXPECT_FLOAT_EQ(run.at(0, 0, 0), 300.0f / 255.0f);
     EXPECT_FLOAT_EQ(run.at(0, 0, 3), 300.0f);
 }
