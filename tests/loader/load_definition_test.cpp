@@ -100,9 +100,14 @@ TEST_F(LoadDefinitionTest, ShorterMarkerPrefixIsNotAMarker) {
 TEST_F(LoadDefinitionTest, MarkerWithoutPerUserFolderReadsNothingAndMakesNoFolder) {
   env_.set("XDG_DATA_HOME", std::nullopt);
   env_.set("HOME", std::nullopt);
+  // Without a per-user folder the data folders would land in the current directory.
+  const std::filesystem::path previous = std::filesystem::current_path();
+  std::filesystem::current_path(temp_.path());
   DefinitionText source = obtain_definition_text(marker_text());
+  std::filesystem::current_path(previous);
   EXPECT_EQ(source.text, "");
   EXPECT_EQ(source.path, "");
+  EXPECT_TRUE(std::filesystem::is_empty(temp_.path())) << "a folder was made in the current directory";
 }
 
 TEST_F(LoadDefinitionTest, BuiltinTextEndsAtItsFirstNul) {
