@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "definition/clean_name.h"
 #include "definition/number_text.h"
 #include "definition/preset_popup.h"
 #include "definition/text_edit.h"
@@ -16,24 +17,13 @@ namespace {
 constexpr std::string_view kVersionLine = "#version 120\n";
 constexpr int kDefaultImageSize = 50;
 
-// Characters up to the first control or non-ASCII byte, without path separators and quotes,
-// so the name can serve as a folder name.
-std::string clean_folder_name(std::string_view text) {
-  std::string result;
-  for (const char c : text) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte < 0x20 || byte > 0x7F) break;
-    if (c == '\\' || c == '/' || c == '\'' || c == '"') continue;
-    result.push_back(c);
-  }
-  replace_all(result, " Player", "");
-  replace_all(result, " Pro", "");
-  return result;
-}
-
+// The data folder's name: the effect name made safe as a folder name, without the
+// edition words, so that every edition shares one folder.
 void complete_basedir(EffectSettings& s) {
-  const std::string source = s.basedir.empty() ? s.name.str() : s.basedir.str();
-  s.basedir = clean_folder_name(source);
+  std::string folder = clean_name(s.basedir.empty() ? s.name.view() : s.basedir.view());
+  replace_all(folder, " Player", "");
+  replace_all(folder, " Pro", "");
+  s.basedir = folder;
 }
 
 void store_preset_records(EffectSettings& s, const ParseState& state) {

@@ -2,8 +2,8 @@
 
 #include <cstdlib>
 
+#include "definition/clean_name.h"
 #include "definition/loader/builtin_text.h"
-#include "definition/loader/clean_name.h"
 #include "definition/loader/platform_parse_environment.h"
 #include "definition/loader/read_file.h"
 #include "definition/parse_definition.h"

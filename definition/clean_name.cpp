@@ -1,4 +1,4 @@
-#include "definition/loader/clean_name.h"
+#include "definition/clean_name.h"
 
 namespace fx {
 
