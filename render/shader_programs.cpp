@@ -224,6 +224,8 @@ void GlRenderer::build_programs() {
 
 bool GlRenderer::report_shader_status(PF_OutData* out_data, bool rebuild, const PF_InData* in_data) {
     std::string log;
+    // Without a usable context nothing was ever compiled and the log is empty; the
+    // confirmation would then report success for a renderer that cannot draw.
     if (context_ == nullptr || !context_->usable()) {
         log = "OpenGL renderer: no OpenGL 2.0 context with the required extensions could be created\n";
     } else {

@@ -157,6 +157,41 @@ INSTANTIATE_TEST_SUITE_P(
         LoopCase{"single_iteration", 1, 5, 0.125f}),
     [](const ::testing::TestParamInfo<LoopCase>& info) { return std::string(info.param.name); });
 
+TEST_F(PassPipelineGlTest, PairRepeatsAreBounded) {
+    // A huge iteration count from a parameter value: the pair runs at most 4097 times
+    // (the bound plus the first round) instead of holding the render for hours.
+    const std::string add = fragment("uniform sampler2D in0;", "gl_FragColor = texture2D(in0, uv) + vec4(1.0);");
+    auto definition = make_definition({add, kIdentityShader});
+    auto& settings = definition->settings;
+    settings.pass_input[0][0] = 2;  // pass 0 reads the pair's result
+    settings.pass_output[0] = 1;
+    settings.pass_input[1][0] = 1;
+    settings.pass_output[1] = 2;
+    settings.pass_loop[0] = 1;
+    const StagedPicture input = float_picture(1, 1, {0.0f, 0.0f, 0.0f, 0.0f});
+    RenderRun run(std::move(definition));
+    run.set_input(0, input);
+    run.frame().iterations = 2'000'000'000;
+    ASSERT_TRUE(run.render()) << run.renderer().error_text();
+    EXPECT_EQ(run.at(0, 0, 0), 4097.0f);
+}
+
+TEST_F(PassPipelineGlTest, LoopingLastPassHasNoPartner) {
+    // The last pass loops; the pass after it does not exist, even when a routing line
+    // names a target for it.
+    const std::string add = fragment("uniform sampler2D in0;", "gl_FragColor = texture2D(in0, uv) + vec4(0.25);");
+    auto definition = make_definition({add, add});
+    definition->settings.pass_loop[1] = 1;
+    definition->settings.pass_input[2][0] = 0;
+    definition->settings.pass_output[2] = 1;
+    const StagedPicture input = float_picture(1, 1, {0.0f, 0.0f, 0.0f, 0.0f});
+    RenderRun run(std::move(definition));
+    run.set_input(0, input);
+    run.frame().iterations = 3;
+    ASSERT_TRUE(run.render()) << run.renderer().error_text();
+    EXPECT_EQ(run.at(0, 0, 0), 0.5f);
+}
+
 TEST_F(PassPipelineGlTest, ReducedPassRendersSmallAndLastPassAtOutputSize) {
     // Pass 0 writes its own resolution; the last pass passes it on and adds its own.
     const std::string measure = fragment("uniform vec2 resolution;", "gl_FragColor = vec4(resolution, 0.0, 1.0);");

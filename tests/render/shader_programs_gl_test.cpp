@@ -143,6 +143,18 @@ TEST_F(ShaderProgramsGlTest, StatusReportShowsConfirmationOrTheLogCutTo200Charac
     broken.renderer().attach_frame(nullptr);
 }
 
+// Needs no context: it is about the renderer that has none.
+TEST(ShaderStatus, RendererWithoutContextReportsAFailureNotTheConfirmation) {
+    auto definition = make_definition({kIdentityShader});
+    GlRenderer renderer;
+    renderer.set_definition(definition.get());  // no context created
+    PF_OutData out_data = {};
+    EXPECT_FALSE(renderer.report_shader_status(&out_data, true, nullptr));
+    const std::string message = out_data.return_msg;
+    EXPECT_NE(message, shader_builtin_text(ShaderBuiltinText::shader_confirmation));
+    EXPECT_NE(message.find("OpenGL"), std::string::npos) << message;
+}
+
 TEST_F(ShaderProgramsGlTest, RebuildReplacesThePrograms) {
     RenderRun run(make_definition({kIdentityShader}));
     GlRenderer& renderer = run.renderer();
