@@ -70,6 +70,13 @@ INSTANTIATE_TEST_SUITE_P(
                         "Cd"),
                  core, "Ab\rx\rv2.0.2, core: 23.7.8"},
         AboutRow{"name_ends_at_byte_above_ascii", "x", slot32("Ab\xC3\xA9"), core, "Ab\rx\rv2.0.2, core: 23.7.8"},
+        // 0x7F is the last byte the name keeps: only bytes above it end the name.
+        AboutRow{"delete_byte_stays_in_name", "x",
+                 slot32("Ab\x7F"
+                        "Cd"),
+                 core,
+                 "Ab\x7F"
+                 "Cd\rx\rv2.0.2, core: 23.7.8"},
         AboutRow{"blanked_core_version_hides_it", "x", slot32("Fx"), std::string(30, '#') + '\0', "Fx\rx\rv2.0.2"},
         AboutRow{"empty_about_text", "", slot32("Fx"), core, "Fx\r\rv2.0.2, core: 23.7.8"}),
     [](const ::testing::TestParamInfo<AboutRow>& info) { return std::string(info.param.label); });

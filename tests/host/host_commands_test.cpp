@@ -2,7 +2,9 @@
 // called directly (global set-up, which creates the record, is not part of this test).
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <future>
+#include <mutex>
 #include <string>
 
 #include "definition/effect_definition.h"
@@ -109,6 +111,19 @@ TEST_F(HostCommands, OptionsMarksTextsDirtyAndReleasesEverything) {
 #if FX_HAVE_DEFINITION_LOADER
     EXPECT_NE(effect_definition().settings.name.str(), "stale") << "the definition was not reloaded";
 #endif
+}
+
+TEST_F(HostCommands, OptionsWaitsForTheProcessMutexBeforeReloading) {
+    // While another thread holds the lock (a frame being rendered, say), the command must
+    // not get past it: it only marks the texts dirty once it has reloaded under the lock.
+    std::unique_lock<std::mutex> held(process_mutex());
+    auto options = std::async(std::launch::async, [&] { return options_command(&in_, &out_, nullptr, nullptr); });
+    EXPECT_EQ(options.wait_for(std::chrono::milliseconds(200)), std::future_status::timeout)
+        << "the Options command ran while the process mutex was held";
+    EXPECT_EQ(state().texts_dirty, 0);
+    held.unlock();
+    EXPECT_EQ(options.get(), PF_Err_NONE);
+    EXPECT_EQ(state().texts_dirty, 1);
 }
 
 TEST_F(HostCommands, OptionsWithAHandleThatWillNotLockDoesNothing) {
