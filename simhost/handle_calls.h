@@ -1,6 +1,8 @@
 #pragma once
 // The host's handle functions, offered twice with the same behaviour: in in_data->utils and
 // as "PF Handle Suite". Both share the host's one handle store; Source labels the log.
+#include <cstdint>
+#include <optional>
 #include <string>
 
 #include "AE_Effect.h"
@@ -45,7 +47,12 @@ struct HandleCalls {
   static A_u_longlong get_handle_size(PF_Handle handle) {
     SimHost& host = SimHost::active();
     const int fault = host.fault_for(Source.view(), "host_get_handle_size");
-    const A_u_longlong size = fault ? 0 : host.handles().size(handle).value_or(0);
+    const std::optional<std::uint64_t> known = fault ? std::nullopt : host.handles().size(handle);
+    // Asking the size of a disposed or foreign handle is as much a plug-in fault as locking it.
+    if (!fault && !known) {
+      host.note_misuse("host_get_handle_size: " + pointer_text(handle) + " is not a live handle");
+    }
+    const A_u_longlong size = known.value_or(0);
     host.record(Source.view(), "host_get_handle_size", pointer_text(handle) + " -> " + std::to_string(size),
                 fault);
     return size;

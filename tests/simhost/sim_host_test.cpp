@@ -162,6 +162,21 @@ TEST(SimHostHandles, SuiteAndUtilsShareOneStore) {
   host.handles().dispose(leaked);
 }
 
+TEST(SimHostHandles, SizeOfADisposedHandleIsZeroAndAMisuse) {
+  SimHost host;
+  auto* suite = acquire<PF_HandleSuite1>(host, kPFHandleSuite, kPFHandleSuiteVersion1);
+  PF_Handle h = suite->host_new_handle(12);
+  EXPECT_EQ(suite->host_get_handle_size(h), 12u);
+  EXPECT_TRUE(host.misuses().empty());
+  suite->host_dispose_handle(h);
+  EXPECT_EQ(host.utils()->host_get_handle_size(h), 0u);
+  ASSERT_EQ(host.misuses().size(), 1u);
+  EXPECT_NE(host.misuses()[0].find("host_get_handle_size"), std::string::npos) << host.misuses()[0];
+  host.faults().fail_always("host_get_handle_size", PF_Err_OUT_OF_MEMORY);
+  EXPECT_EQ(suite->host_get_handle_size(h), 0u);
+  EXPECT_EQ(host.misuses().size(), 1u) << "a call the host failed on purpose looked at nothing";
+}
+
 TEST(SimHostHandles, InjectedFaultFailsTheNthNewHandle) {
   SimHost host;
   host.faults().fail_nth("host_new_handle", 2, PF_Err_OUT_OF_MEMORY);
