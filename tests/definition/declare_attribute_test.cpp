@@ -163,6 +163,13 @@ TEST(DeclareAttribute, DefaultValues) {
        }},
       {"false", 1, {{"default", "7"}, {"default", "false"}},
        [](const ParamDef& p, const EffectSettings&) { EXPECT_EQ(p.default_value[2], 0.0f); }},
+      // A number reads "false" as 0 anyway; a text parameter's entries show the rewrite.
+      {"false and true in a text default", 1, {{"type", "text"}, {"default", "false|true"}},
+       [](const ParamDef& p, const EffectSettings&) {
+         EXPECT_EQ(p.items, (std::vector<std::string>{"0.0", "1.0"}));
+         EXPECT_EQ(p.default_value[0], 0.0f);
+         EXPECT_EQ(p.default_value[1], 1.0f);
+       }},
       {"two values repeat y in z", 1, {{"default", "0.2|0.4"}},
        [](const ParamDef& p, const EffectSettings&) {
          EXPECT_FLOAT_EQ(p.default_value[0], 0.2f);
