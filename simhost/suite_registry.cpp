@@ -80,14 +80,15 @@ int SuiteRegistry::release(const char* name, int version) {
   if (name == nullptr) return kSPBadParameterError;
   std::lock_guard lock(mutex_);
   SuiteKey key{name, version};
-  if (tables_.count(key) == 0) return kSPSuiteNotFoundError;
-  SuiteCounts& counts = counts_[key];
-  if (counts.released >= counts.acquired) {
+  // A suite the host never handed out (unknown, or refused every time) is as unbalanced a
+  // release as one released twice: both are the plug-in's fault and both are reported.
+  const auto counted = counts_.find(key);
+  if (counted == counts_.end() || counted->second.released >= counted->second.acquired) {
     misuses_.push_back("ReleaseSuite: " + suite_source(name, version) +
                        " released more often than acquired");
-    return kSPSuiteAlreadyReleasedError;
+    return tables_.count(key) == 0 ? kSPSuiteNotFoundError : kSPSuiteAlreadyReleasedError;
   }
-  ++counts.released;
+  ++counted->second.released;
   return kSPNoError;
 }
 

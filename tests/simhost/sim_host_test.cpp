@@ -111,6 +111,14 @@ TEST(SimHostSuites, UnknownRefusedAndOverReleasedSuites) {
   EXPECT_EQ(basic->ReleaseSuite("PF World Suite", 2), kSPSuiteAlreadyReleasedError);
   ASSERT_EQ(host.misuses().size(), 1u);
   EXPECT_NE(host.misuses()[0].find("released more often than acquired"), std::string::npos);
+  // Never handed out: an unknown suite, and one the host refused every time.
+  EXPECT_EQ(basic->ReleaseSuite("No Such Suite", 1), kSPSuiteNotFoundError);
+  EXPECT_EQ(basic->ReleaseSuite("PF Handle Suite", 1), kSPSuiteNotFoundError);
+  host.suites().refuse("PF ANSI Suite", 1, kSPSuiteNotFoundError);
+  EXPECT_EQ(basic->AcquireSuite("PF ANSI Suite", 1, &table), kSPSuiteNotFoundError);
+  EXPECT_EQ(basic->ReleaseSuite("PF ANSI Suite", 1), kSPSuiteAlreadyReleasedError);
+  EXPECT_EQ(host.misuses().size(), 4u);
+  EXPECT_TRUE(host.suites().outstanding().empty());
 
   const auto acquires = host.log().calls_named("AcquireSuite");
   ASSERT_FALSE(acquires.empty());
