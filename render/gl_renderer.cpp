@@ -56,11 +56,14 @@ void GlRenderer::restore() {
 int GlRenderer::planned_texture_count() const {
     const auto& settings = definition_->settings;
     const int pass_count = std::clamp(settings.pass_count, 0, kMaxPasses);
-    int wanted = pass_count + std::max(0, settings.layer_count);
+    // Routing numbers come from the text as written, up to the largest int: capped
+    // before counting so that "buffer + 1" cannot overflow.
+    const auto textures_for = [](int buffer) { return std::min(buffer, kTextureSlots - 1) + 1; };
+    int wanted = pass_count + std::clamp(settings.layer_count, 0, kTextureSlots);
     for (int pass = 0; pass < pass_count; ++pass) {
-        wanted = std::max(wanted, settings.pass_output[pass] + 1);
+        wanted = std::max(wanted, textures_for(settings.pass_output[pass]));
         for (int unit = 0; unit < kMaxInputs && settings.pass_input[pass][unit] >= 0; ++unit) {
-            wanted = std::max(wanted, settings.pass_input[pass][unit] + 1);
+            wanted = std::max(wanted, textures_for(settings.pass_input[pass][unit]));
         }
     }
     return std::min(wanted, kTextureSlots);

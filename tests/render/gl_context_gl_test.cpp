@@ -10,6 +10,7 @@
 #include <GL/glew.h>
 
 #include <cstring>
+#include <limits>
 #include <thread>
 
 #include "gl_test_support.h"
@@ -176,7 +177,9 @@ INSTANTIATE_TEST_SUITE_P(Counts, TextureCountGlTest,
                                            TextureCountCase{"capped_at_32", 30, 5, 32, -1},
                                            TextureCountCase{"exactly_32", 31, 1, 32, -1},
                                            TextureCountCase{"routed_to_a_higher_buffer", 2, 1, 10, 9},
-                                           TextureCountCase{"routed_beyond_32", 2, 1, 32, 40}),
+                                           TextureCountCase{"routed_beyond_32", 2, 1, 32, 40},
+                                           TextureCountCase{"routed_to_the_largest_number", 2, 1, 32,
+                                                            std::numeric_limits<int>::max()}),
                          [](const ::testing::TestParamInfo<TextureCountCase>& info) {
                              return std::string(info.param.name);
                          });
