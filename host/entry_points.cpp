@@ -33,6 +33,7 @@ FX_EXPORT PF_Err PluginDataEntryFunction(PF_PluginDataPtr inPtr, PF_PluginDataCB
                                          const char* inHostVersion) {
     (void)inSPBasicSuitePtr, (void)inHostName, (void)inHostVersion;
     namespace reg = fx::registration;
+    // Without a callback there is nobody to register with: answer an error, do not crash.
     if (inPluginDataCallBackPtr == nullptr) return PF_Err_BAD_CALLBACK_PARAM;
     return inPluginDataCallBackPtr(inPtr, slot_chars(reg::display_name.data()), slot_chars(reg::match_name.data()),
                                    slot_chars(reg::category.data()), slot_chars(reg::entry_point_name),

@@ -9,6 +9,9 @@
 #include <sstream>
 #include <string>
 
+#include "AE_Effect.h"
+#include "AE_PluginData.h"
+
 namespace {
 
 // Names of the symbols the library defines in its dynamic symbol table, as
@@ -41,6 +44,15 @@ TEST(PluginExports, GpuPreferenceWordsAreOne) {
         ASSERT_NE(word, nullptr) << name;
         EXPECT_EQ(*word, 1u) << name;
     }
+    dlclose(library);
+}
+
+TEST(PluginExports, RegistrationWithoutACallbackAnswersInsteadOfCrashing) {
+    void* library = dlopen(FX_PLUGIN_PATH, RTLD_NOW | RTLD_LOCAL);
+    ASSERT_NE(library, nullptr) << dlerror();
+    const auto entry = reinterpret_cast<PluginDataEntryFunctionPtr>(dlsym(library, "PluginDataEntryFunction"));
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(entry(nullptr, nullptr, nullptr, "host", "1.0"), PF_Err_BAD_CALLBACK_PARAM);
     dlclose(library);
 }
 
