@@ -20,25 +20,21 @@ namespace {
 constexpr GLsizei kInfoLogLimit = 1024;  // bytes of a compiler or linker log kept per failure
 constexpr std::size_t kStatusMessageLimit = 200;
 
-std::string shader_info_log(GLuint shader) {
+// The info log of a shader or program, up to kInfoLogLimit bytes.
+template <typename GetParameter, typename GetLog>
+std::string info_log(GLuint object, GetParameter get_parameter, GetLog get_log) {
     GLint length = 0;
-    glGetShaderiv(shader, GL_INFO_LOG_LENGTH, &length);
+    get_parameter(object, GL_INFO_LOG_LENGTH, &length);
     if (length <= 0) return {};
     char buffer[kInfoLogLimit] = {};
     GLsizei written = 0;
-    glGetShaderInfoLog(shader, kInfoLogLimit, &written, buffer);
+    get_log(object, kInfoLogLimit, &written, buffer);
     return std::string(buffer, static_cast<std::size_t>(std::clamp<GLsizei>(written, 0, kInfoLogLimit)));
 }
 
-std::string program_info_log(GLuint program) {
-    GLint length = 0;
-    glGetProgramiv(program, GL_INFO_LOG_LENGTH, &length);
-    if (length <= 0) return {};
-    char buffer[kInfoLogLimit] = {};
-    GLsizei written = 0;
-    glGetProgramInfoLog(program, kInfoLogLimit, &written, buffer);
-    return std::string(buffer, static_cast<std::size_t>(std::clamp<GLsizei>(written, 0, kInfoLogLimit)));
-}
+std::string shader_info_log(GLuint shader) { return info_log(shader, glGetShaderiv, glGetShaderInfoLog); }
+
+std::string program_info_log(GLuint program) { return info_log(program, glGetProgramiv, glGetProgramInfoLog); }
 
 std::string pass_prefix(int pass) { return "[" + std::to_string(pass) + "]: "; }
 
