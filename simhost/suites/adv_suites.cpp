@@ -4,36 +4,35 @@
 #include "simhost/suites/suite_pieces.h"
 
 namespace fx {
+namespace {
+
+// The functions both versions of the app suite have; version 2 adds PF_AppendInfoText.
+template <FixedName Source, typename Table>
+void fill_app_functions(Table& t) {
+  t.PF_SetProjectDirty = unmodelled<Source, "PF_SetProjectDirty">(t.PF_SetProjectDirty);
+  t.PF_SaveProject = unmodelled<Source, "PF_SaveProject">(t.PF_SaveProject);
+  t.PF_SaveBackgroundState = unmodelled<Source, "PF_SaveBackgroundState">(t.PF_SaveBackgroundState);
+  t.PF_ForceForeground = unmodelled<Source, "PF_ForceForeground">(t.PF_ForceForeground);
+  t.PF_RestoreBackgroundState = unmodelled<Source, "PF_RestoreBackgroundState">(t.PF_RestoreBackgroundState);
+  t.PF_RefreshAllWindows = unmodelled<Source, "PF_RefreshAllWindows">(t.PF_RefreshAllWindows);
+  t.PF_InfoDrawText = unmodelled<Source, "PF_InfoDrawText">(t.PF_InfoDrawText);
+  t.PF_InfoDrawColor = unmodelled<Source, "PF_InfoDrawColor">(t.PF_InfoDrawColor);
+  t.PF_InfoDrawText3 = unmodelled<Source, "PF_InfoDrawText3">(t.PF_InfoDrawText3);
+  t.PF_InfoDrawText3Plus = unmodelled<Source, "PF_InfoDrawText3Plus">(t.PF_InfoDrawText3Plus);
+}
+
+}  // namespace
 
 void install_adv_suites(SuiteRegistry& registry) {
   static const PF_AdvAppSuite1 app1 = [] {
-    constexpr FixedName s = "PF AE Adv App Suite v1";
     PF_AdvAppSuite1 t{};
-    t.PF_SetProjectDirty = unmodelled<s, "PF_SetProjectDirty">(t.PF_SetProjectDirty);
-    t.PF_SaveProject = unmodelled<s, "PF_SaveProject">(t.PF_SaveProject);
-    t.PF_SaveBackgroundState = unmodelled<s, "PF_SaveBackgroundState">(t.PF_SaveBackgroundState);
-    t.PF_ForceForeground = unmodelled<s, "PF_ForceForeground">(t.PF_ForceForeground);
-    t.PF_RestoreBackgroundState = unmodelled<s, "PF_RestoreBackgroundState">(t.PF_RestoreBackgroundState);
-    t.PF_RefreshAllWindows = unmodelled<s, "PF_RefreshAllWindows">(t.PF_RefreshAllWindows);
-    t.PF_InfoDrawText = unmodelled<s, "PF_InfoDrawText">(t.PF_InfoDrawText);
-    t.PF_InfoDrawColor = unmodelled<s, "PF_InfoDrawColor">(t.PF_InfoDrawColor);
-    t.PF_InfoDrawText3 = unmodelled<s, "PF_InfoDrawText3">(t.PF_InfoDrawText3);
-    t.PF_InfoDrawText3Plus = unmodelled<s, "PF_InfoDrawText3Plus">(t.PF_InfoDrawText3Plus);
+    fill_app_functions<"PF AE Adv App Suite v1">(t);
     return t;
   }();
   static const PF_AdvAppSuite2 app2 = [] {
     constexpr FixedName s = "PF AE Adv App Suite v2";
     PF_AdvAppSuite2 t{};
-    t.PF_SetProjectDirty = unmodelled<s, "PF_SetProjectDirty">(t.PF_SetProjectDirty);
-    t.PF_SaveProject = unmodelled<s, "PF_SaveProject">(t.PF_SaveProject);
-    t.PF_SaveBackgroundState = unmodelled<s, "PF_SaveBackgroundState">(t.PF_SaveBackgroundState);
-    t.PF_ForceForeground = unmodelled<s, "PF_ForceForeground">(t.PF_ForceForeground);
-    t.PF_RestoreBackgroundState = unmodelled<s, "PF_RestoreBackgroundState">(t.PF_RestoreBackgroundState);
-    t.PF_RefreshAllWindows = unmodelled<s, "PF_RefreshAllWindows">(t.PF_RefreshAllWindows);
-    t.PF_InfoDrawText = unmodelled<s, "PF_InfoDrawText">(t.PF_InfoDrawText);
-    t.PF_InfoDrawColor = unmodelled<s, "PF_InfoDrawColor">(t.PF_InfoDrawColor);
-    t.PF_InfoDrawText3 = unmodelled<s, "PF_InfoDrawText3">(t.PF_InfoDrawText3);
-    t.PF_InfoDrawText3Plus = unmodelled<s, "PF_InfoDrawText3Plus">(t.PF_InfoDrawText3Plus);
+    fill_app_functions<s>(t);
     t.PF_AppendInfoText = unmodelled<s, "PF_AppendInfoText">(t.PF_AppendInfoText);
     return t;
   }();
