@@ -47,15 +47,18 @@ std::vector<std::string> replace_block_lines(const std::string& text, std::size_
   return lines;
 }
 
-// Where the macro area's "[sho" marker stands after every `from` that starts before it
-// has become `to`. Uses of a macro ahead of the area change the length of the text before
+// Where the macro area's "[sho" marker stands after every `from` ahead of it has become
+// `to`. Uses of a macro ahead of the area change the length of the text before
 // it; without following the marker, the search for the next definition would start inside
 // the text ahead of the area (and take a use there for a definition) or past the area's
 // first definitions.
 std::size_t marker_after_replacement(const std::string& text, std::size_t marker, std::string_view from,
                                      std::string_view to) {
+  // Only uses that end before the marker move it; a use standing across the marker (its
+  // name holds the marker's "[") leaves the area starting inside that use's body.
   std::size_t before = 0;
-  for (std::size_t at = text.find(from); at != std::string::npos && at < marker; at = text.find(from, at + from.size()))
+  for (std::size_t at = text.find(from); at != std::string::npos && at + from.size() <= marker;
+       at = text.find(from, at + from.size()))
     ++before;
   return marker - before * from.size() + before * to.size();
 }

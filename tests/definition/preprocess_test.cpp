@@ -88,6 +88,7 @@ TEST(ExpandMacros, DefinitionsAfterTheMarkerAreRemovedAndExpanded) {
       {"shorter bodies ahead of the area do not push it past a definition",
        "a=##longmacroname ##longmacroname ##longmacroname\n[sho]\n##longmacroname 1##\n##k v##\nx=##k",
        "a=1 1 1\n[sho]\n\n\nx=v"},
+      {"a use across the marker", "a ##q[sho]\n##q[sho] body##\n", "a body\n\n"},
       {"unclosed definition is left alone", "[sho]\n##k value without end", "[sho]\n##k value without end"},
       {"name running to the end is left alone", "[sho]##name", "[sho]##name"},
       {"empty name only removes its definition", "[sho]## x##\n##y", "[sho]\n##y"},
