@@ -10,7 +10,12 @@
 #include <string>
 #include <vector>
 
+#if FX_HAVE_DEFINITION_LOADER
+#include "definition/loader/builtin_text.h"
+#include "definition/loader/load_definition.h"
+#endif
 #include "host/pipl/pipl_encoding.h"
+#include "host/registration.h"
 #include "host/pipl/pipl_section.h"
 #include "simhost/elf_section_reader.h"
 
@@ -120,6 +125,18 @@ TEST(RegistrationResource, ResourceScriptHoldsTheSameBytes) {
     const Bytes expected = expected_resource();
     EXPECT_EQ(bytes, expected) << first_difference(bytes, expected);
 }
+
+#if FX_HAVE_DEFINITION_LOADER
+// The resource's effect version and the version global set-up reports from the shipped
+// definition describe one release: a new release edits both or neither.
+TEST(RegistrationResource, EffectVersionIsTheShippedDefinitionsVersion) {
+    EffectDefinition shipped;
+    parse_loaded_definition(shipped, builtin_text(BuiltinText::definition), ParseEnvironment{});
+    const std::int32_t* v = shipped.settings.version;
+    EXPECT_EQ(registration::pack_effect_version(v[0], v[1], v[2]), registration::effect_version)
+        << "shipped definition version " << v[0] << "." << v[1] << "." << v[2];
+}
+#endif
 
 }  // namespace
 }  // namespace fx
