@@ -39,11 +39,16 @@ std::string program_info_log(GLuint program) { return info_log(program, glGetPro
 std::string pass_prefix(int pass) { return "[" + std::to_string(pass) + "]: "; }
 
 // A define's value sits on one line of the block; a line break inside a text parameter
-// would end the directive early and turn the rest into shader code.
+// would end the directive early and turn the rest into shader code, and a backslash at
+// the end would join the next directive to this one (the shader language has no use
+// for a backslash in a value anyway).
 std::string one_line(const std::string& value) {
     std::string line = value;
     std::replace(line.begin(), line.end(), '\r', ' ');
     std::replace(line.begin(), line.end(), '\n', ' ');
+    for (std::size_t end = line.size(); end > 0 && (line[end - 1] == '\\' || line[end - 1] == ' '); --end) {
+        if (line[end - 1] == '\\') line[end - 1] = ' ';
+    }
     return line;
 }
 

@@ -116,6 +116,9 @@ TEST(DefinesBlock, LineBreaksInATextValueStayOnOneLine) {
     renderer.set_definition(definition.get());
     renderer.set_define("TITLE", "two\r\nlines\nvoid main(){}");
     EXPECT_EQ(renderer.build_defines_block(), line("OFX", "0") + line("TITLE", "two  lines void main(){}"));
+    // A trailing backslash would continue the directive onto the next line.
+    renderer.set_define("TITLE", "C:\\dir\\ \\");
+    EXPECT_EQ(renderer.build_defines_block(), line("OFX", "0") + line("TITLE", "C:\\dir   "));
 }
 
 TEST(DefinesBlock, SlotWithoutUniformNameIsSkipped) {

@@ -42,6 +42,15 @@ TEST_F(ShaderProgramsGlTest, PopupAndTextDefinesReachTheShader) {
     EXPECT_EQ(run.renderer().state(), kRendererBuilt);
 }
 
+// A text parameter such as a folder path ends in a backslash; the directive after it in
+// the block must stay a directive of its own, or every pass fails to compile.
+TEST_F(ShaderProgramsGlTest, TextEndingInABackslashKeepsTheNextDefine) {
+    RenderRun run(make_definition({fragment("", "gl_FragColor = vec4(float(OFX));")}));
+    run.renderer().set_define("A_TEXT", "folder\\");
+    run.rebuild_programs();
+    EXPECT_STREQ(run.renderer().error_text(), "");
+}
+
 TEST_F(ShaderProgramsGlTest, CompileErrorIsLoggedWithItsPassAndTheFallbackStandsIn) {
     RenderRun run(make_definition({kIdentityShader, kBroken, kIdentityShader}));
     const StagedPicture input = float_picture(1, 1, {0.5f, 0.5f, 0.5f, 1.0f});
