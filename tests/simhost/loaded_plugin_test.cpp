@@ -148,58 +148,5 @@ TEST(LoadedPlugin, LibrariesThatCannotServeAreRefusedWithTheirPath) {
   EXPECT_EQ(no_entries.pipl()->find("name")->pascal_text(), "Sample");
 }
 
-#ifdef FX_PLUGIN_PATH
-TEST(ShippedPlugin, RegistersAsTheEffect) {
-  SimHost host;
-  LoadedPlugin plugin(host, FX_PLUGIN_PATH);
-  const Registration r = plugin.register_plugin();
-  EXPECT_EQ(r.calls, 1);
-  EXPECT_EQ(r.name, "Morvelline 2 Pro");
-  EXPECT_EQ(r.match_name, "zqx_morvfact");
-  EXPECT_EQ(r.category, "Quenly");
-  EXPECT_EQ(r.entry_point, "EffectMain");
-  EXPECT_EQ(r.kind, 0x65464B54);
-  EXPECT_EQ(r.api_major, 13);
-  EXPECT_EQ(r.api_minor, 27);
-  EXPECT_EQ(r.reserved_info, 8);
-  EXPECT_EQ(r.result, 0);
-}
-
-TEST(ShippedPlugin, RegistrationRecordRepeatsTheValues) {
-  SimHost host;
-  LoadedPlugin plugin(host, FX_PLUGIN_PATH);
-  const auto record = plugin.pipl();
-  ASSERT_TRUE(record.has_value()) << FX_PLUGIN_PATH << " has no .pipl section";
-  EXPECT_EQ(record->version, 1);
-  EXPECT_EQ(record->count, 12);
-  for (const PiplProperty& p : record->properties) EXPECT_EQ(p.vendor, "8BIM") << p.key;
-  ASSERT_NE(record->find("kind"), nullptr);
-  EXPECT_EQ(record->find("kind")->four_cc(), "eFKT");
-  EXPECT_EQ(record->find("name")->pascal_text(), "Morvelline 2 Pro");
-  EXPECT_EQ(record->find("catg")->pascal_text(), "Quenly");
-  EXPECT_EQ(record->find("eMNA")->pascal_text(), "zqx_morvfact");
-  EXPECT_EQ(record->find("8664")->c_text(), "EffectMain");
-  EXPECT_EQ(record->find("eSVR")->i16(0), 13);
-  EXPECT_EQ(record->find("eSVR")->i16(1), 27);
-  EXPECT_EQ(record->find("eVER")->u32(), 0x00100002u);
-  EXPECT_EQ(record->find("eGLO")->u32(), 0x06008064u);
-  EXPECT_EQ(record->find("eGL2")->u32(), 0x08E21488u);
-  EXPECT_EQ(record->find("aeFL")->u32(), 8u);
-}
-
-TEST(ShippedPlugin, UnknownCommandsAnswerZeroAndCallNothing) {
-  SimHost host;
-  LoadedPlugin plugin(host, FX_PLUGIN_PATH);
-  plugin.register_plugin();
-  for (const PF_Cmd cmd : {2, 10, 12, 16, 22, 25, 27, 29, 1000, -1}) {
-    const std::size_t before = host.log().size();
-    const CommandResult result = plugin.call(cmd);
-    EXPECT_EQ(result.result, PF_Err_NONE) << "command " << cmd;
-    EXPECT_EQ(host.log().size(), before + 2) << "command " << cmd << " called the host";
-    EXPECT_EQ(result.message(), "") << "command " << cmd;
-  }
-}
-#endif
-
 }  // namespace
 }  // namespace fx
