@@ -12,38 +12,38 @@ namespace {
 
 // Slot 0 is always the effect's own input layer.
 void reset_definition(EffectDefinition& def) {
-  def.reset_settings();
-  for (int32_t slot = 0; slot < kSlotCount; ++slot) def.reset_slot(slot);
-  ParamDef& input = def.params[0];
-  input.param = "in0";
-  input.display = "Source";
-  input.type = kParamLayer;
-  input.components = 0;
-  def.settings.param_count = 1;
-  // Sources are cleared even for a text too short to parse, so that a reload with an
-  // empty definition keeps no shaders of the previous one.
-  def.reset_sources();
+    def.reset_settings();
+    for (int32_t slot = 0; slot < kSlotCount; ++slot) def.reset_slot(slot);
+    ParamDef& input = def.params[0];
+    input.param = "in0";
+    input.display = "Source";
+    input.type = kParamLayer;
+    input.components = 0;
+    def.settings.param_count = 1;
+    // Sources are cleared even for a text too short to parse, so that a reload with an
+    // empty definition keeps no shaders of the previous one.
+    def.reset_sources();
 }
 
 }  // namespace
 
 void parse_definition(EffectDefinition& def, std::string text, const ParseEnvironment& env) {
-  // A definition is 8-bit text; a NUL byte (a stray byte, or a file saved as UTF-16) would
-  // silently end every model text built from it, so NUL bytes are dropped here and in
-  // included files.
-  std::erase(text, '\0');
-  expand_includes(text, env.read_file);
-  reset_definition(def);
-  if (text.size() < 3) return;
-  expand_macros(text);
-  apply_replace_block(text);
-  ParseState state;
-  read_definition_lines(def, text, state);
-  complete_definition(def, state, env);
+    // A definition is 8-bit text; a NUL byte (a stray byte, or a file saved as UTF-16) would
+    // silently end every model text built from it, so NUL bytes are dropped here and in
+    // included files.
+    std::erase(text, '\0');
+    expand_includes(text, env.read_file);
+    reset_definition(def);
+    if (text.size() < 3) return;
+    expand_macros(text);
+    apply_replace_block(text);
+    ParseState state;
+    read_definition_lines(def, text, state);
+    complete_definition(def, state, env);
 }
 
 void parse_definition(std::string text) {
-  parse_definition(effect_definition(), std::move(text), default_parse_environment());
+    parse_definition(effect_definition(), std::move(text), default_parse_environment());
 }
 
 }  // namespace fx

@@ -11,26 +11,26 @@ namespace fx {
 // with the platform's functions and the built-in texts (already unscrambled). A member
 // left empty behaves as its default.
 struct ParseEnvironment {
-  // Whole content of the file at `path`, "" when it cannot be read. Used by "#include".
-  // Default: reads nothing, so includes contribute nothing.
-  std::function<std::string(const std::string& path)> read_file;
+    // Whole content of the file at `path`, "" when it cannot be read. Used by "#include".
+    // Default: reads nothing, so includes contribute nothing.
+    std::function<std::string(const std::string& path)> read_file;
 
-  // Every regular file below `folder` whose full path, lowercased, contains `filter`
-  // lowercased; recursive. Used to build the preset-file popup. Default: no files.
-  std::function<std::vector<std::string>(const std::string& folder, const std::string& filter)> list_files;
+    // Every regular file below `folder` whose full path, lowercased, contains `filter`
+    // lowercased; recursive. Used to build the preset-file popup. Default: no files.
+    std::function<std::vector<std::string>(const std::string& folder, const std::string& filter)> list_files;
 
-  // The all-users and the current user's application-data folders ("" when unknown).
-  // Default: "".
-  std::function<std::string()> common_app_data_folder;
-  std::function<std::string()> user_app_data_folder;
+    // The all-users and the current user's application-data folders ("" when unknown).
+    // Default: "".
+    std::function<std::string()> common_app_data_folder;
+    std::function<std::string()> user_app_data_folder;
 
-  // Plain text of the built-in default vertex shader, used when a definition with passes
-  // has no vertex section. Default: default_vertex_shader().
-  std::function<std::string()> default_vertex_shader;
+    // Plain text of the built-in default vertex shader, used when a definition with passes
+    // has no vertex section. Default: default_vertex_shader().
+    std::function<std::string()> default_vertex_shader;
 
-  // Plain text of the built-in Options-button label, used when the definition sets no
-  // "dialogbutton". Default: default_dialog_button().
-  std::function<std::string()> default_dialog_button;
+    // Plain text of the built-in Options-button label, used when the definition sets no
+    // "dialogbutton". Default: default_dialog_button().
+    std::function<std::string()> default_dialog_button;
 };
 
 // A full-screen-quad vertex shader for "#version 120": it reads only the position

@@ -11,15 +11,15 @@ namespace fx {
 
 // Working state of one parse, shared by the line reader and the completion steps.
 struct ParseState {
-  std::string section;       // current section name, lowercase
-  int32_t section_number = 0;  // N of "[psN]" / "[scriptN]" for the source lines that follow
-  int32_t slot = -1;         // current parameter slot
-  int32_t preset_popup = -1;   // preset selection: popup slot and choice, -1 = none
-  int32_t preset_choice = -1;
-  std::string pass_text[kPassSlots];
-  std::string script_text[kScriptSlots];
-  std::string vertex_text;
-  std::vector<PresetRecord> preset_records;
+    std::string section;         // current section name, lowercase
+    int32_t section_number = 0;  // N of "[psN]" / "[scriptN]" for the source lines that follow
+    int32_t slot = -1;           // current parameter slot
+    int32_t preset_popup = -1;   // preset selection: popup slot and choice, -1 = none
+    int32_t preset_choice = -1;
+    std::string pass_text[kPassSlots];
+    std::string script_text[kScriptSlots];
+    std::string vertex_text;
+    std::vector<PresetRecord> preset_records;
 };
 
 }  // namespace fx

@@ -10,8 +10,8 @@ namespace fx {
 // Raised for a routing key too short to name its input unit ("ps1_i"); the parser reports
 // the line and stops reading lines.
 class RoutingKeyError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
+public:
+    using std::runtime_error::runtime_error;
 };
 
 // Applies one key line of the "[routing]" section: psN_out, psN_dow, psN_smo, psN_loo

@@ -27,12 +27,10 @@ PF_Err options_command(PF_InData* in_data, PF_OutData* out_data, PF_ParamDef*[],
         // never take the host down.
         try {
             reload_effect_definition();
-        } catch (...) {
-        }
+        } catch (...) {}
         try {
             rebuild_renderer_programs(*state, in_data, out_data);
-        } catch (...) {
-        }
+        } catch (...) {}
     }
     state->texts_dirty = 1;
     return PF_Err_NONE;

@@ -6,8 +6,8 @@
 namespace fx::platform {
 
 enum class DataScope {
-  all_users,  // shared by every user of the machine (read by everybody)
-  per_user,   // the current user's own, roaming where the system roams profiles
+    all_users,  // shared by every user of the machine (read by everybody)
+    per_user,   // the current user's own, roaming where the system roams profiles
 };
 
 // The folder's path without a trailing separator, or "" when the system cannot tell

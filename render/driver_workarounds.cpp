@@ -14,8 +14,7 @@ bool accept_glew_init_result(unsigned int glew_result) {
 
 void drain_gl_errors() {
     // Bounded: a lost context can report GL_CONTEXT_LOST on every call.
-    for (int i = 0; i < 64 && glGetError() != GL_NO_ERROR; ++i) {
-    }
+    for (int i = 0; i < 64 && glGetError() != GL_NO_ERROR; ++i) {}
 }
 
 }  // namespace fx

@@ -20,9 +20,8 @@ bool has_required_gl_capabilities() {
     if (glGetString(GL_VERSION) == nullptr || glGetString(GL_EXTENSIONS) == nullptr) return false;
     if (!GLEW_VERSION_2_0) return false;
     static const char* const required[] = {
-        "GL_ARB_color_buffer_float", "GL_ARB_texture_float",    "GL_ARB_vertex_program",
-        "GL_ARB_vertex_shader",      "GL_ARB_texture_cube_map", "GL_ARB_fragment_shader",
-        "GL_ARB_draw_buffers",       "GL_ARB_framebuffer_object",
+        "GL_ARB_color_buffer_float", "GL_ARB_texture_float",   "GL_ARB_vertex_program", "GL_ARB_vertex_shader",
+        "GL_ARB_texture_cube_map",   "GL_ARB_fragment_shader", "GL_ARB_draw_buffers",   "GL_ARB_framebuffer_object",
     };
     for (const char* name : required) {
         if (!glewIsSupported(name)) return false;

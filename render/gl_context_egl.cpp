@@ -29,23 +29,20 @@ bool has_extension(const char* list, const char* name) {
 // the default display is the last resort.
 EGLDisplay open_display() {
     const char* client = eglQueryString(EGL_NO_DISPLAY, EGL_EXTENSIONS);
-    auto get_platform_display = reinterpret_cast<PFNEGLGETPLATFORMDISPLAYEXTPROC>(
-        eglGetProcAddress("eglGetPlatformDisplayEXT"));
+    auto get_platform_display =
+        reinterpret_cast<PFNEGLGETPLATFORMDISPLAYEXTPROC>(eglGetProcAddress("eglGetPlatformDisplayEXT"));
     if (get_platform_display != nullptr) {
         if (has_extension(client, "EGL_MESA_platform_surfaceless")) {
-            EGLDisplay display =
-                get_platform_display(EGL_PLATFORM_SURFACELESS_MESA, EGL_DEFAULT_DISPLAY, nullptr);
+            EGLDisplay display = get_platform_display(EGL_PLATFORM_SURFACELESS_MESA, EGL_DEFAULT_DISPLAY, nullptr);
             if (display != EGL_NO_DISPLAY && eglInitialize(display, nullptr, nullptr)) return display;
         }
-        auto query_devices =
-            reinterpret_cast<PFNEGLQUERYDEVICESEXTPROC>(eglGetProcAddress("eglQueryDevicesEXT"));
+        auto query_devices = reinterpret_cast<PFNEGLQUERYDEVICESEXTPROC>(eglGetProcAddress("eglQueryDevicesEXT"));
         if (query_devices != nullptr && has_extension(client, "EGL_EXT_platform_device")) {
             EGLDeviceEXT devices[8];
             EGLint count = 0;
             if (query_devices(8, devices, &count)) {
                 for (EGLint i = 0; i < count; ++i) {
-                    EGLDisplay display =
-                        get_platform_display(EGL_PLATFORM_DEVICE_EXT, devices[i], nullptr);
+                    EGLDisplay display = get_platform_display(EGL_PLATFORM_DEVICE_EXT, devices[i], nullptr);
                     if (display != EGL_NO_DISPLAY && eglInitialize(display, nullptr, nullptr)) {
                         return display;
                     }
@@ -107,8 +104,8 @@ private:
 
         // A 1x1 pbuffer where the driver offers one; otherwise no surface at all, which
         // is enough because every pass draws into the renderer's own framebuffer.
-        const EGLint config_attributes[] = {EGL_SURFACE_TYPE, EGL_PBUFFER_BIT, EGL_RENDERABLE_TYPE,
-                                            EGL_OPENGL_BIT, EGL_NONE};
+        const EGLint config_attributes[] = {EGL_SURFACE_TYPE, EGL_PBUFFER_BIT, EGL_RENDERABLE_TYPE, EGL_OPENGL_BIT,
+                                            EGL_NONE};
         EGLConfig config = nullptr;
         EGLint config_count = 0;
         const bool have_config =

@@ -49,8 +49,8 @@ private:
         if (!RegisterClassExA(&window_class) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return;
 
         window_ = CreateWindowExA(WS_EX_APPWINDOW, class_name_.c_str(), "TMP",
-                                  WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_OVERLAPPEDWINDOW, 0, 0, 5, 5,
-                                  nullptr, nullptr, instance_, nullptr);
+                                  WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_OVERLAPPEDWINDOW, 0, 0, 5, 5, nullptr, nullptr,
+                                  instance_, nullptr);
         if (window_ == nullptr) {
             UnregisterClassA(class_name_.c_str(), instance_);
             return;

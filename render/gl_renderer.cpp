@@ -12,11 +12,8 @@ namespace {
 
 // Full-screen quad as one triangle strip: x, y, z, s, t per vertex.
 constexpr float kQuad[5][5] = {
-    {1.0f, -1.0f, 0.0f, 1.0f, 0.0f},
-    {1.0f, 1.0f, 0.0f, 1.0f, 1.0f},
-    {-1.0f, 1.0f, 0.0f, 0.0f, 1.0f},
-    {-1.0f, -1.0f, 0.0f, 0.0f, 0.0f},
-    {1.0f, -1.0f, 0.0f, 1.0f, 0.0f},
+    {1.0f, -1.0f, 0.0f, 1.0f, 0.0f},  {1.0f, 1.0f, 0.0f, 1.0f, 1.0f},  {-1.0f, 1.0f, 0.0f, 0.0f, 1.0f},
+    {-1.0f, -1.0f, 0.0f, 0.0f, 0.0f}, {1.0f, -1.0f, 0.0f, 1.0f, 0.0f},
 };
 constexpr GLsizei kQuadStride = 5 * sizeof(float);  // 20 bytes
 constexpr GLuint kPositionAttribute = 0;
@@ -155,9 +152,7 @@ void GlRenderer::attach_frame(FrameParams* frame) {
     if (frame_->range < 0) frame_->range = settings.range;
 }
 
-std::uint32_t GlRenderer::program(int pass) const {
-    return pass >= 0 && pass < kProgramSlots ? programs_[pass] : 0;
-}
+std::uint32_t GlRenderer::program(int pass) const { return pass >= 0 && pass < kProgramSlots ? programs_[pass] : 0; }
 
 TextureSlot GlRenderer::texture_slot(int slot) const {
     return slot >= 0 && slot < kTextureSlots ? texture_slots_[slot] : TextureSlot{};

@@ -113,8 +113,8 @@ private:
     void set_builtin_uniforms(int pass, std::uint32_t program);
     void set_slot_uniforms(int pass, std::uint32_t program);
     // Texture storage with the 8-bit fallback; returns false when even that fails.
-    bool specify_storage(TextureSlot& slot, std::uint32_t internal_format, std::int32_t width,
-                         std::int32_t height, bool mipmaps);
+    bool specify_storage(TextureSlot& slot, std::uint32_t internal_format, std::int32_t width, std::int32_t height,
+                         bool mipmaps);
     std::uint32_t input_internal_format(const InputImage& image) const;
     void run_pass_sequence();
     bool read_rows(int slot, InputImage& output, bool flip);

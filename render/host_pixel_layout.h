@@ -37,12 +37,17 @@ struct Unconverted {};
 template <typename Visitor>
 decltype(auto) visit_layout(HostPixelFormat format, Visitor&& visitor) {
     switch (format) {
-        case HostPixelFormat::argb: return visitor(Argb8{});
-        case HostPixelFormat::bgra: return visitor(Bgra8{});
-        case HostPixelFormat::ae16: return visitor(Argb16{});
-        case HostPixelFormat::ae32: return visitor(ArgbFloat{});
+        case HostPixelFormat::argb:
+            return visitor(Argb8{});
+        case HostPixelFormat::bgra:
+            return visitor(Bgra8{});
+        case HostPixelFormat::ae16:
+            return visitor(Argb16{});
+        case HostPixelFormat::ae32:
+            return visitor(ArgbFloat{});
         case HostPixelFormat::BGra:
-        case HostPixelFormat::BGaL: return visitor(BgraFloat{});
+        case HostPixelFormat::BGaL:
+            return visitor(BgraFloat{});
     }
     return visitor(Unconverted{});
 }

@@ -47,8 +47,8 @@ void GlRenderer::run_pass_sequence() {
     const int pass_count = std::clamp(settings.pass_count, 0, kMaxPasses);
     int pass = 0;
     while (pass < pass_count) {
-        const std::int64_t repeats = static_cast<std::int64_t>(settings.pass_loop[pass]) *
-                                     (static_cast<std::int64_t>(frame_->iterations) - 1);
+        const std::int64_t repeats =
+            static_cast<std::int64_t>(settings.pass_loop[pass]) * (static_cast<std::int64_t>(frame_->iterations) - 1);
         if (repeats < 1) {
             run_pass(pass);
             ++pass;

@@ -39,9 +39,7 @@ template <typename L>
 inline constexpr int to_staged_shuffle = staged_lanes<L>();
 
 // max(v, 0) yields 0 for NaN because maxps returns its second operand when unordered.
-inline __m128 clamp_unit(__m128 v) {
-    return _mm_min_ps(_mm_max_ps(v, _mm_setzero_ps()), _mm_set1_ps(1.0f));
-}
+inline __m128 clamp_unit(__m128 v) { return _mm_min_ps(_mm_max_ps(v, _mm_setzero_ps()), _mm_set1_ps(1.0f)); }
 
 // trunc(c × 255 + 0.5) formed in double, exact as in the one-pixel template.
 inline __m128i bytes_of(__m128 c) {
@@ -81,7 +79,8 @@ template <typename L>
 inline void download_block(const unsigned char* staged, unsigned char* host) {
     if constexpr (std::is_same_v<typename L::Channel, float>) {
         // Values pass unchanged, NaN and out-of-range values included.
-        for (int p = 0; p < 4; ++p) _mm_storeu_ps(reinterpret_cast<float*>(host + 16 * p), host_ordered<L>(staged + 16 * p));
+        for (int p = 0; p < 4; ++p)
+            _mm_storeu_ps(reinterpret_cast<float*>(host + 16 * p), host_ordered<L>(staged + 16 * p));
         return;
     }
     __m128i lanes[4];

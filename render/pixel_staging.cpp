@@ -27,8 +27,7 @@ std::int32_t row_size(const char* where, int width, int bytes_per_pixel) {
 
 }  // namespace
 
-InputImage staged_layer_layout(HostPixelFormat format, int width, int height, double origin_x,
-                               double origin_y) {
+InputImage staged_layer_layout(HostPixelFormat format, int width, int height, double origin_x, double origin_y) {
     check_size("stage_layer", width, height);
     InputImage image;
     image.width = width;
@@ -44,8 +43,7 @@ InputImage staged_layer_layout(HostPixelFormat format, int width, int height, do
 InputImage staged_image_layout(int width, int height, int channels, void* pixels) {
     check_size("stage_image", width, height);
     if (channels != 3 && channels != 4) {
-        throw std::invalid_argument("stage_image: expected 3 or 4 channels, got " +
-                                    std::to_string(channels));
+        throw std::invalid_argument("stage_image: expected 3 or 4 channels, got " + std::to_string(channels));
     }
     InputImage image;
     image.width = width;

@@ -11,8 +11,7 @@ namespace fx {
 // R, G, B, A order for the 8-bit formats, 16 bytes (float R, G, B, A) for every other
 // format. Throws std::invalid_argument for a negative size and std::length_error when a
 // row would not fit the 32-bit row size.
-InputImage staged_layer_layout(HostPixelFormat format, int width, int height, double origin_x,
-                               double origin_y);
+InputImage staged_layer_layout(HostPixelFormat format, int width, int height, double origin_x, double origin_y);
 
 // Describes a decoded 8-bit image with 3 (R, G, B) or 4 (R, G, B, A) channels whose
 // buffer is borrowed. Throws std::invalid_argument for another channel count or a

@@ -14,7 +14,7 @@ namespace fx {
 namespace {
 
 // Internal-format settings (informat, outformat).
-constexpr int kFormatAuto = 0;   // 8-bit, or float when the input is float
+constexpr int kFormatAuto = 0;  // 8-bit, or float when the input is float
 constexpr int kFormat8 = 8;
 constexpr int kFormat16 = 16;
 constexpr int kFormat32 = 32;
@@ -61,8 +61,7 @@ bool GlRenderer::specify_storage(TextureSlot& slot, std::uint32_t internal_forma
     slot.requested_format = internal_format;
     slot.mipmaps_current = false;
     drain_gl_errors();
-    glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(internal_format), width, height, 0, GL_RGBA, GL_FLOAT,
-                 nullptr);
+    glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(internal_format), width, height, 0, GL_RGBA, GL_FLOAT, nullptr);
     if (mipmaps) glGenerateMipmap(GL_TEXTURE_2D);
     // Any refusal (a float format the driver lacks, or a format value it does not know)
     // falls back to 8-bit RGBA, which every driver has.

@@ -139,21 +139,19 @@ std::string GlRenderer::build_defines_block() {
     return block;
 }
 
-std::uint32_t GlRenderer::compile_shader(std::uint32_t type, const std::string& source, std::string& log,
-                                         int pass) {
+std::uint32_t GlRenderer::compile_shader(std::uint32_t type, const std::string& source, std::string& log, int pass) {
     const GLuint shader = compile_stage(type, source, log, pass);
     if (shader != 0 || source.empty()) return shader;
-    const std::string fallback = shader_builtin_text(type == GL_VERTEX_SHADER
-                                                         ? ShaderBuiltinText::fallback_vertex_shader
-                                                         : ShaderBuiltinText::fallback_fragment_shader);
+    const std::string fallback =
+        shader_builtin_text(type == GL_VERTEX_SHADER ? ShaderBuiltinText::fallback_vertex_shader
+                                                     : ShaderBuiltinText::fallback_fragment_shader);
     // The fallback gets one attempt: a fallback that fails too ends the build.
     const GLuint replacement = compile_stage(type, fallback, log, pass);
     if (replacement == 0) log += pass_prefix(pass) + "the built-in fallback shader did not compile\n";
     return replacement;
 }
 
-std::uint32_t GlRenderer::compile_stage(std::uint32_t type, const std::string& source, std::string& log,
-                                        int pass) {
+std::uint32_t GlRenderer::compile_stage(std::uint32_t type, const std::string& source, std::string& log, int pass) {
     if (source.empty()) return 0;
     const GLuint shader = glCreateShader(type);
     if (shader == 0) {

@@ -9,10 +9,10 @@ jobs=$(nproc 2>/dev/null || echo 2)
 # GL tests must find a context: a broken GL set-up fails instead of skipping.
 export FX_REQUIRE_GL=1
 
-bash scripts/build.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+bash scripts/build.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFX_WERROR=ON
 ctest --test-dir build --output-on-failure -j"$jobs"
 
-bash scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DFX_SANITIZE=ON -DFX_BENCHMARKS=OFF
+bash scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DFX_SANITIZE=ON -DFX_BENCHMARKS=OFF -DFX_WERROR=ON
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-asan --output-on-failure -j"$jobs"
 

@@ -11,16 +11,9 @@
 
 typedef A_LegacyEnumType PF_Step;
 
-enum {
-    PF_Step_FORWARD = 0,
-    PF_Step_BACKWARD = 1
-};
+enum { PF_Step_FORWARD = 0, PF_Step_BACKWARD = 1 };
 
-enum {
-    PF_TimeDisplayFormatTimecode = 0,
-    PF_TimeDisplayFormatFrames = 1,
-    PF_TimeDisplayFormatFeetFrames = 2
-};
+enum { PF_TimeDisplayFormatTimecode = 0, PF_TimeDisplayFormatFrames = 1, PF_TimeDisplayFormatFeetFrames = 2 };
 
 #define PF_MAX_TIME_LEN 31
 
@@ -38,9 +31,8 @@ typedef struct PF_AdvAppSuite1 {
     SPAPI PF_Err (*PF_InfoDrawText)(const A_char* line1Z0, const A_char* line2Z0);
     SPAPI PF_Err (*PF_InfoDrawColor)(PF_Pixel color);
     SPAPI PF_Err (*PF_InfoDrawText3)(const A_char* line1Z0, const A_char* line2Z0, const A_char* line3Z0);
-    SPAPI PF_Err (*PF_InfoDrawText3Plus)(const A_char* line1Z0, const A_char* line2_jrZ0,
-                                         const A_char* line2_jlZ0, const A_char* line3_jrZ0,
-                                         const A_char* line3_jlZ0);
+    SPAPI PF_Err (*PF_InfoDrawText3Plus)(const A_char* line1Z0, const A_char* line2_jrZ0, const A_char* line2_jlZ0,
+                                         const A_char* line3_jrZ0, const A_char* line3_jlZ0);
 } PF_AdvAppSuite1;
 
 typedef struct PF_AdvAppSuite2 {
@@ -53,9 +45,8 @@ typedef struct PF_AdvAppSuite2 {
     SPAPI PF_Err (*PF_InfoDrawText)(const A_char* line1Z0, const A_char* line2Z0);
     SPAPI PF_Err (*PF_InfoDrawColor)(PF_Pixel color);
     SPAPI PF_Err (*PF_InfoDrawText3)(const A_char* line1Z0, const A_char* line2Z0, const A_char* line3Z0);
-    SPAPI PF_Err (*PF_InfoDrawText3Plus)(const A_char* line1Z0, const A_char* line2_jrZ0,
-                                         const A_char* line2_jlZ0, const A_char* line3_jrZ0,
-                                         const A_char* line3_jlZ0);
+    SPAPI PF_Err (*PF_InfoDrawText3Plus)(const A_char* line1Z0, const A_char* line2_jrZ0, const A_char* line2_jlZ0,
+                                         const A_char* line3_jrZ0, const A_char* line3_jlZ0);
     SPAPI PF_Err (*PF_AppendInfoText)(const A_char* appendZ0);
 } PF_AdvAppSuite2;
 
@@ -63,8 +54,7 @@ typedef struct PF_AdvAppSuite2 {
 #define kPFAdvItemSuiteVersion1 1
 
 typedef struct PF_AdvItemSuite1 {
-    SPAPI PF_Err (*PF_MoveTimeStep)(PF_InData* in_data, PF_EffectWorld* world, PF_Step time_dir,
-                                    A_long num_stepsL);
+    SPAPI PF_Err (*PF_MoveTimeStep)(PF_InData* in_data, PF_EffectWorld* world, PF_Step time_dir, A_long num_stepsL);
     SPAPI PF_Err (*PF_MoveTimeStepActiveItem)(PF_Step time_dir, A_long num_stepsL);
     SPAPI PF_Err (*PF_TouchActiveItem)(void);
     SPAPI PF_Err (*PF_ForceRerender)(PF_InData* in_data, PF_EffectWorld* world);

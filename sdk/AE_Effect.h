@@ -37,21 +37,15 @@
 
 // Effect version word: the major version is split, its low three bits at 19
 // and the rest at 26.
-#define PF_VERSION(vers, subvers, bugvers, stage, build)                                          \
-    (A_u_long)(                                                                                   \
-        ((((A_u_long)(vers) >> PF_Vers_VERS_LOW_SHIFT) & PF_Vers_VERS_HIGH_BITS) << PF_Vers_VERS_HIGH_SHIFT) | \
-        (((A_u_long)(vers) & PF_Vers_VERS_BITS) << PF_Vers_VERS_SHIFT) |                          \
-        (((A_u_long)(subvers) & PF_Vers_SUBVERS_BITS) << PF_Vers_SUBVERS_SHIFT) |                 \
-        (((A_u_long)(bugvers) & PF_Vers_BUGFIX_BITS) << PF_Vers_BUGFIX_SHIFT) |                   \
-        (((A_u_long)(stage) & PF_Vers_STAGE_BITS) << PF_Vers_STAGE_SHIFT) |                       \
-        (((A_u_long)(build) & PF_Vers_BUILD_BITS) << PF_Vers_BUILD_SHIFT))
+#define PF_VERSION(vers, subvers, bugvers, stage, build)                                                              \
+    (A_u_long)(((((A_u_long)(vers) >> PF_Vers_VERS_LOW_SHIFT) & PF_Vers_VERS_HIGH_BITS) << PF_Vers_VERS_HIGH_SHIFT) | \
+               (((A_u_long)(vers)&PF_Vers_VERS_BITS) << PF_Vers_VERS_SHIFT) |                                         \
+               (((A_u_long)(subvers)&PF_Vers_SUBVERS_BITS) << PF_Vers_SUBVERS_SHIFT) |                                \
+               (((A_u_long)(bugvers)&PF_Vers_BUGFIX_BITS) << PF_Vers_BUGFIX_SHIFT) |                                  \
+               (((A_u_long)(stage)&PF_Vers_STAGE_BITS) << PF_Vers_STAGE_SHIFT) |                                      \
+               (((A_u_long)(build)&PF_Vers_BUILD_BITS) << PF_Vers_BUILD_SHIFT))
 
-enum {
-    PF_Stage_DEVELOP = 0,
-    PF_Stage_ALPHA,
-    PF_Stage_BETA,
-    PF_Stage_RELEASE
-};
+enum { PF_Stage_DEVELOP = 0, PF_Stage_ALPHA, PF_Stage_BETA, PF_Stage_RELEASE };
 typedef A_long PF_Stage;
 
 // ---------------------------------------------------------------- limits
@@ -176,22 +170,11 @@ enum {
 
 // ---------------------------------------------------------------- quality, field, mode
 
-enum {
-    PF_Quality_DRAWING_AUDIO = -1,
-    PF_Quality_LO = 0,
-    PF_Quality_HI
-};
+enum { PF_Quality_DRAWING_AUDIO = -1, PF_Quality_LO = 0, PF_Quality_HI };
 
-enum {
-    PF_MF_Alpha_PREMUL = 0,
-    PF_MF_Alpha_STRAIGHT = 1
-};
+enum { PF_MF_Alpha_PREMUL = 0, PF_MF_Alpha_STRAIGHT = 1 };
 
-enum {
-    PF_Field_FRAME = 0,
-    PF_Field_UPPER,
-    PF_Field_LOWER
-};
+enum { PF_Field_FRAME = 0, PF_Field_UPPER, PF_Field_LOWER };
 
 // ---------------------------------------------------------------- parameter types and flags
 
@@ -263,15 +246,9 @@ enum {
     PF_ValueDisplayFlag_REVERSE = 1 << 3
 };
 
-enum {
-    PF_FSliderFlag_NONE = 0,
-    PF_FSliderFlag_WANT_PHASE = 1 << 0
-};
+enum { PF_FSliderFlag_NONE = 0, PF_FSliderFlag_WANT_PHASE = 1 << 0 };
 
-enum {
-    PF_LayerDefault_MYSELF = -1,
-    PF_LayerDefault_NONE = 0
-};
+enum { PF_LayerDefault_MYSELF = -1, PF_LayerDefault_NONE = 0 };
 
 enum { PF_PathID_NONE = 0 };
 
@@ -289,12 +266,7 @@ enum {
     PF_Arbitrary_SCAN_FUNC
 };
 
-enum {
-    PF_ArbCompare_EQUAL = 0,
-    PF_ArbCompare_LESS,
-    PF_ArbCompare_MORE,
-    PF_ArbCompare_NOT_EQUAL
-};
+enum { PF_ArbCompare_EQUAL = 0, PF_ArbCompare_LESS, PF_ArbCompare_MORE, PF_ArbCompare_NOT_EQUAL };
 
 // ---------------------------------------------------------------- world, out, in flags
 
@@ -381,10 +353,7 @@ enum {
     PF_OutFlag2_MUTABLE_RENDER_SEQUENCE_DATA_SLOWER = 1 << 28
 };
 
-enum {
-    PF_InFlag_NONE = 0,
-    PF_InFlag_PROJECT_IS_RENDER_ONLY = 1 << 0
-};
+enum { PF_InFlag_NONE = 0, PF_InFlag_PROJECT_IS_RENDER_ONLY = 1 << 0 };
 
 // ---------------------------------------------------------------- render request codes
 
@@ -396,12 +365,7 @@ enum {
     PF_ChannelMask_ARGB = 15
 };
 
-enum {
-    PF_GPU_Framework_NONE = 0,
-    PF_GPU_Framework_OPENCL,
-    PF_GPU_Framework_METAL,
-    PF_GPU_Framework_CUDA
-};
+enum { PF_GPU_Framework_NONE = 0, PF_GPU_Framework_OPENCL, PF_GPU_Framework_METAL, PF_GPU_Framework_CUDA };
 
 enum {
     PF_RenderOutputFlag_RETURNS_EXTRA_PIXELS = 1 << 0,
@@ -756,8 +720,8 @@ typedef struct {
 
 typedef struct {
     PF_Err (*checkout_layer)(PF_ProgPtr effect_ref, PF_ParamIndex index, A_long checkout_idL,
-                             const PF_RenderRequest* req, A_long what_time, A_long time_step,
-                             A_u_long time_scale, PF_CheckoutResult* checkout_result);
+                             const PF_RenderRequest* req, A_long what_time, A_long time_step, A_u_long time_scale,
+                             PF_CheckoutResult* checkout_result);
     PF_Err (*GuidMixInPtr)(PF_ProgPtr effect_ref, A_u_long buf_sizeLu, const void* buf);
 } PF_PreRenderCallbacks;
 
@@ -792,21 +756,19 @@ typedef struct {
 struct PF_CustomUIInfo;  // AE_EffectUI.h
 
 typedef struct {
-    PF_Err (*checkout_param)(PF_ProgPtr effect_ref, PF_ParamIndex index, A_long what_time,
-                             A_long time_step, A_u_long time_scale, PF_ParamDef* param);
+    PF_Err (*checkout_param)(PF_ProgPtr effect_ref, PF_ParamIndex index, A_long what_time, A_long time_step,
+                             A_u_long time_scale, PF_ParamDef* param);
     PF_Err (*checkin_param)(PF_ProgPtr effect_ref, PF_ParamDef* param);
     PF_Err (*add_param)(PF_ProgPtr effect_ref, PF_ParamIndex index, PF_ParamDefPtr def);
     PF_Err (*abort)(PF_ProgPtr effect_ref);
     PF_Err (*progress)(PF_ProgPtr effect_ref, A_long current, A_long total);
     PF_Err (*register_ui)(PF_ProgPtr effect_ref, struct PF_CustomUIInfo* cust_info);
-    PF_Err (*checkout_layer_audio)(PF_ProgPtr effect_ref, PF_ParamIndex index, A_long start_time,
-                                   A_long duration, A_u_long time_scale, PF_UFixed rate,
-                                   A_long bytes_per_sample, A_long num_channels, A_long fmt_signed,
-                                   PF_LayerAudio* audio);
+    PF_Err (*checkout_layer_audio)(PF_ProgPtr effect_ref, PF_ParamIndex index, A_long start_time, A_long duration,
+                                   A_u_long time_scale, PF_UFixed rate, A_long bytes_per_sample, A_long num_channels,
+                                   A_long fmt_signed, PF_LayerAudio* audio);
     PF_Err (*checkin_layer_audio)(PF_ProgPtr effect_ref, PF_LayerAudio audio);
-    PF_Err (*get_audio_data)(PF_ProgPtr effect_ref, PF_LayerAudio audio, PF_SndSamplePtr* data0,
-                             A_long* num_samples0, PF_UFixed* rate0, A_long* bytes_per_sample0,
-                             A_long* num_channels0, A_long* fmt_signed0);
+    PF_Err (*get_audio_data)(PF_ProgPtr effect_ref, PF_LayerAudio audio, PF_SndSamplePtr* data0, A_long* num_samples0,
+                             PF_UFixed* rate0, A_long* bytes_per_sample0, A_long* num_channels0, A_long* fmt_signed0);
     void* reserved_str[3];
     void* reserved[10];
 } PF_InteractCallbacks;

@@ -101,11 +101,7 @@ enum {
 };
 
 // Older names for three of the modes above (same values).
-enum {
-    PF_Xfer_TINT = 29,
-    PF_Xfer_SHADE = 30,
-    PF_Xfer_INTENSE_LIGHT = 32
-};
+enum { PF_Xfer_TINT = 29, PF_Xfer_SHADE = 30, PF_Xfer_INTENSE_LIGHT = 32 };
 
 typedef struct {
     A_FpLong (*atan)(A_FpLong);
@@ -145,20 +141,18 @@ typedef struct _PF_UtilCallbacks {
     PF_Err (*begin_sampling)(PF_ProgPtr effect_ref, PF_Quality qual, PF_ModeFlags mf, PF_SampPB* params);
     PF_Err (*subpixel_sample)(PF_ProgPtr effect_ref, PF_Fixed x, PF_Fixed y, const PF_SampPB* params,
                               PF_Pixel* dst_pixel);
-    PF_Err (*area_sample)(PF_ProgPtr effect_ref, PF_Fixed x, PF_Fixed y, const PF_SampPB* params,
-                          PF_Pixel* dst_pixel);
+    PF_Err (*area_sample)(PF_ProgPtr effect_ref, PF_Fixed x, PF_Fixed y, const PF_SampPB* params, PF_Pixel* dst_pixel);
     void* get_batch_func_is_deprecated;
     PF_Err (*end_sampling)(PF_ProgPtr effect_ref, PF_Quality qual, PF_ModeFlags mf, PF_SampPB* params);
-    PF_Err (*composite_rect)(PF_ProgPtr effect_ref, PF_Rect* src_rect, A_long src_opacity,
-                             PF_EffectWorld* source_wld, A_long dest_x, A_long dest_y, PF_Field field_rdr,
-                             PF_XferMode xfer_mode, PF_EffectWorld* dest_wld);
-    PF_Err (*blend)(PF_ProgPtr effect_ref, const PF_EffectWorld* src1, const PF_EffectWorld* src2,
-                    PF_Fixed ratio, PF_EffectWorld* dst);
+    PF_Err (*composite_rect)(PF_ProgPtr effect_ref, PF_Rect* src_rect, A_long src_opacity, PF_EffectWorld* source_wld,
+                             A_long dest_x, A_long dest_y, PF_Field field_rdr, PF_XferMode xfer_mode,
+                             PF_EffectWorld* dest_wld);
+    PF_Err (*blend)(PF_ProgPtr effect_ref, const PF_EffectWorld* src1, const PF_EffectWorld* src2, PF_Fixed ratio,
+                    PF_EffectWorld* dst);
     PF_Err (*convolve)(PF_ProgPtr effect_ref, PF_EffectWorld* src, const PF_Rect* area, PF_KernelFlags flags,
                        A_long kernel_size, void* a_kernel, void* r_kernel, void* g_kernel, void* b_kernel,
                        PF_EffectWorld* dst);
-    PF_Err (*copy)(PF_ProgPtr effect_ref, PF_EffectWorld* src, PF_EffectWorld* dst, PF_Rect* src_r,
-                   PF_Rect* dst_r);
+    PF_Err (*copy)(PF_ProgPtr effect_ref, PF_EffectWorld* src, PF_EffectWorld* dst, PF_Rect* src_r, PF_Rect* dst_r);
     PF_Err (*fill)(PF_ProgPtr effect_ref, const PF_Pixel* color, const PF_Rect* dst_rect, PF_EffectWorld* world);
     PF_Err (*gaussian_kernel)(PF_ProgPtr effect_ref, A_FpLong kRadius, PF_KernelFlags flags, A_FpLong multiplier,
                               A_long* diameter, void* kernel);
@@ -174,8 +168,8 @@ typedef struct _PF_UtilCallbacks {
                              const PF_Rect* area, const PF_Point* origin, void* refcon, PF_IteratePixel8Func pix_fn,
                              PF_EffectWorld* dst);
     PF_Err (*iterate_lut)(PF_InData* in_data, A_long progress_base, A_long progress_final, PF_EffectWorld* src,
-                          const PF_Rect* area, A_u_char* a_lut0, A_u_char* r_lut0, A_u_char* g_lut0,
-                          A_u_char* b_lut0, PF_EffectWorld* dst);
+                          const PF_Rect* area, A_u_char* a_lut0, A_u_char* r_lut0, A_u_char* g_lut0, A_u_char* b_lut0,
+                          PF_EffectWorld* dst);
     PF_Err (*transfer_rect)(PF_ProgPtr effect_ref, PF_Quality quality, PF_ModeFlags m_flags, PF_Field field,
                             const PF_Rect* src_rec, const PF_EffectWorld* src_world, const PF_CompositeMode* comp_mode,
                             const PF_MaskWorld* mask_world0, A_long dest_x, A_long dest_y, PF_EffectWorld* dst_world);
@@ -205,13 +199,13 @@ typedef struct _PF_UtilCallbacks {
     PF_Err (*area_sample16)(PF_ProgPtr effect_ref, PF_Fixed x, PF_Fixed y, const PF_SampPB* params,
                             PF_Pixel16* dst_pixel);
     PF_Err (*fill16)(PF_ProgPtr effect_ref, const PF_Pixel16* color, const PF_Rect* dst_rect, PF_EffectWorld* world);
-    PF_Err (*premultiply_color16)(PF_ProgPtr effect_ref, PF_EffectWorld* src, const PF_Pixel16* color,
-                                  A_long forward, PF_EffectWorld* dst);
+    PF_Err (*premultiply_color16)(PF_ProgPtr effect_ref, PF_EffectWorld* src, const PF_Pixel16* color, A_long forward,
+                                  PF_EffectWorld* dst);
     PF_Err (*iterate16)(PF_InData* in_data, A_long progress_base, A_long progress_final, PF_EffectWorld* src,
                         const PF_Rect* area, void* refcon, PF_IteratePixel16Func pix_fn, PF_EffectWorld* dst);
     PF_Err (*iterate_origin16)(PF_InData* in_data, A_long progress_base, A_long progress_final, PF_EffectWorld* src,
-                               const PF_Rect* area, const PF_Point* origin, void* refcon,
-                               PF_IteratePixel16Func pix_fn, PF_EffectWorld* dst);
+                               const PF_Rect* area, const PF_Point* origin, void* refcon, PF_IteratePixel16Func pix_fn,
+                               PF_EffectWorld* dst);
     PF_Err (*iterate_origin_non_clip_src16)(PF_InData* in_data, A_long progress_base, A_long progress_final,
                                             PF_EffectWorld* src, const PF_Rect* area, const PF_Point* origin,
                                             void* refcon, PF_IteratePixel16Func pix_fn, PF_EffectWorld* dst);

@@ -116,8 +116,8 @@ typedef PF_Err (*PF_IterateGenericFunc)(void* refconPV, A_long thread_indexL, A_
 typedef struct PF_Iterate8Suite1 {
     SPAPI PF_Err (*iterate)(PF_InData* in_data, A_long progress_base, A_long progress_final, PF_EffectWorld* src,
                             const PF_Rect* area, void* refcon, PF_IteratePixel8Func pix_fn, PF_EffectWorld* dst);
-    SPAPI PF_Err (*iterate_origin)(PF_InData* in_data, A_long progress_base, A_long progress_final,
-                                   PF_EffectWorld* src, const PF_Rect* area, const PF_Point* origin, void* refcon,
+    SPAPI PF_Err (*iterate_origin)(PF_InData* in_data, A_long progress_base, A_long progress_final, PF_EffectWorld* src,
+                                   const PF_Rect* area, const PF_Point* origin, void* refcon,
                                    PF_IteratePixel8Func pix_fn, PF_EffectWorld* dst);
     SPAPI PF_Err (*iterate_lut)(PF_InData* in_data, A_long progress_base, A_long progress_final, PF_EffectWorld* src,
                                 const PF_Rect* area, A_u_char* a_lut0, A_u_char* r_lut0, A_u_char* g_lut0,
@@ -133,8 +133,8 @@ typedef struct PF_Iterate8Suite1 {
 typedef struct PF_Iterate8Suite2 {
     SPAPI PF_Err (*iterate)(PF_InData* in_data, A_long progress_base, A_long progress_final, PF_EffectWorld* src,
                             const PF_Rect* area, void* refcon, PF_IteratePixel8Func pix_fn, PF_EffectWorld* dst);
-    SPAPI PF_Err (*iterate_origin)(PF_InData* in_data, A_long progress_base, A_long progress_final,
-                                   PF_EffectWorld* src, const PF_Rect* area, const PF_Point* origin, void* refcon,
+    SPAPI PF_Err (*iterate_origin)(PF_InData* in_data, A_long progress_base, A_long progress_final, PF_EffectWorld* src,
+                                   const PF_Rect* area, const PF_Point* origin, void* refcon,
                                    PF_IteratePixel8Func pix_fn, PF_EffectWorld* dst);
     SPAPI PF_Err (*iterate_lut)(PF_InData* in_data, A_long progress_base, A_long progress_final, PF_EffectWorld* src,
                                 const PF_Rect* area, A_u_char* a_lut0, A_u_char* r_lut0, A_u_char* g_lut0,
@@ -152,8 +152,8 @@ typedef struct PF_Iterate8Suite2 {
 typedef struct PF_Iterate16Suite1 {
     SPAPI PF_Err (*iterate)(PF_InData* in_data, A_long progress_base, A_long progress_final, PF_EffectWorld* src,
                             const PF_Rect* area, void* refcon, PF_IteratePixel16Func pix_fn, PF_EffectWorld* dst);
-    SPAPI PF_Err (*iterate_origin)(PF_InData* in_data, A_long progress_base, A_long progress_final,
-                                   PF_EffectWorld* src, const PF_Rect* area, const PF_Point* origin, void* refcon,
+    SPAPI PF_Err (*iterate_origin)(PF_InData* in_data, A_long progress_base, A_long progress_final, PF_EffectWorld* src,
+                                   const PF_Rect* area, const PF_Point* origin, void* refcon,
                                    PF_IteratePixel16Func pix_fn, PF_EffectWorld* dst);
     SPAPI PF_Err (*iterate_origin_non_clip_src)(PF_InData* in_data, A_long progress_base, A_long progress_final,
                                                 PF_EffectWorld* src, const PF_Rect* area, const PF_Point* origin,
@@ -166,10 +166,9 @@ typedef struct PF_Iterate16Suite1 {
 
 typedef struct PF_IterateFloatSuite1 {
     SPAPI PF_Err (*iterate)(PF_InData* in_data, A_long progress_base, A_long progress_final, PF_EffectWorld* src,
-                            const PF_Rect* area, void* refcon, PF_IteratePixelFloatFunc pix_fn,
-                            PF_EffectWorld* dst);
-    SPAPI PF_Err (*iterate_origin)(PF_InData* in_data, A_long progress_base, A_long progress_final,
-                                   PF_EffectWorld* src, const PF_Rect* area, const PF_Point* origin, void* refcon,
+                            const PF_Rect* area, void* refcon, PF_IteratePixelFloatFunc pix_fn, PF_EffectWorld* dst);
+    SPAPI PF_Err (*iterate_origin)(PF_InData* in_data, A_long progress_base, A_long progress_final, PF_EffectWorld* src,
+                                   const PF_Rect* area, const PF_Point* origin, void* refcon,
                                    PF_IteratePixelFloatFunc pix_fn, PF_EffectWorld* dst);
     SPAPI PF_Err (*iterate_origin_non_clip_src)(PF_InData* in_data, A_long progress_base, A_long progress_final,
                                                 PF_EffectWorld* src, const PF_Rect* area, const PF_Point* origin,
@@ -185,8 +184,8 @@ typedef struct PF_WorldTransformSuite1 {
     SPAPI PF_Err (*composite_rect)(PF_ProgPtr effect_ref, PF_Rect* src_rect, A_long src_opacity,
                                    PF_EffectWorld* source_wld, A_long dest_x, A_long dest_y, PF_Field field_rdr,
                                    PF_XferMode xfer_mode, PF_EffectWorld* dest_wld);
-    SPAPI PF_Err (*blend)(PF_ProgPtr effect_ref, const PF_EffectWorld* src1, const PF_EffectWorld* src2,
-                          PF_Fixed ratio, PF_EffectWorld* dst);
+    SPAPI PF_Err (*blend)(PF_ProgPtr effect_ref, const PF_EffectWorld* src1, const PF_EffectWorld* src2, PF_Fixed ratio,
+                          PF_EffectWorld* dst);
     SPAPI PF_Err (*convolve)(PF_ProgPtr effect_ref, PF_EffectWorld* src, const PF_Rect* area, PF_KernelFlags flags,
                              A_long kernel_size, void* a_kernel, void* r_kernel, void* g_kernel, void* b_kernel,
                              PF_EffectWorld* dst);
@@ -209,15 +208,14 @@ typedef struct PF_WorldTransformSuite1 {
 #define kPFFillMatteSuiteVersion2 2
 
 typedef struct PF_FillMatteSuite2 {
-    SPAPI PF_Err (*fill)(PF_ProgPtr effect_ref, const PF_Pixel* color, const PF_Rect* dst_rect,
-                         PF_EffectWorld* world);
+    SPAPI PF_Err (*fill)(PF_ProgPtr effect_ref, const PF_Pixel* color, const PF_Rect* dst_rect, PF_EffectWorld* world);
     SPAPI PF_Err (*fill16)(PF_ProgPtr effect_ref, const PF_Pixel16* color, const PF_Rect* dst_rect,
                            PF_EffectWorld* world);
     SPAPI PF_Err (*fill_float)(PF_ProgPtr effect_ref, const PF_PixelFloat* color, const PF_Rect* dst_rect,
                                PF_EffectWorld* world);
     SPAPI PF_Err (*premultiply)(PF_ProgPtr effect_ref, A_long forward, PF_EffectWorld* dst);
-    SPAPI PF_Err (*premultiply_color)(PF_ProgPtr effect_ref, PF_EffectWorld* src, const PF_Pixel* color,
-                                      A_long forward, PF_EffectWorld* dst);
+    SPAPI PF_Err (*premultiply_color)(PF_ProgPtr effect_ref, PF_EffectWorld* src, const PF_Pixel* color, A_long forward,
+                                      PF_EffectWorld* dst);
     SPAPI PF_Err (*premultiply_color16)(PF_ProgPtr effect_ref, PF_EffectWorld* src, const PF_Pixel16* color,
                                         A_long forward, PF_EffectWorld* dst);
     SPAPI PF_Err (*premultiply_color_float)(PF_ProgPtr effect_ref, PF_EffectWorld* src, const PF_PixelFloat* color,

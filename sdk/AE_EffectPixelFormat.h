@@ -6,9 +6,9 @@
 
 #include "A.h"
 
-#define MAKE_PIXEL_FORMAT_FOURCC(ch0, ch1, ch2, ch3)                                                \
-    ((A_long)((A_u_long)(A_u_char)(ch0) | ((A_u_long)(A_u_char)(ch1) << 8) |                     \
-              ((A_u_long)(A_u_char)(ch2) << 16) | ((A_u_long)(A_u_char)(ch3) << 24)))
+#define MAKE_PIXEL_FORMAT_FOURCC(ch0, ch1, ch2, ch3)                                                             \
+    ((A_long)((A_u_long)(A_u_char)(ch0) | ((A_u_long)(A_u_char)(ch1) << 8) | ((A_u_long)(A_u_char)(ch2) << 16) | \
+              ((A_u_long)(A_u_char)(ch3) << 24)))
 
 typedef A_long PF_PixelFormat;
 

@@ -31,13 +31,7 @@ enum {
     PF_CustomEFlag_PREVIEW = 8
 };
 
-enum {
-    PF_Window_NONE = -1,
-    PF_Window_COMP = 0,
-    PF_Window_LAYER = 1,
-    PF_Window_EFFECT = 2,
-    PF_Window_PREVIEW = 3
-};
+enum { PF_Window_NONE = -1, PF_Window_COMP = 0, PF_Window_LAYER = 1, PF_Window_EFFECT = 2, PF_Window_PREVIEW = 3 };
 
 enum {
     PF_Event_NONE = -1,
@@ -192,24 +186,11 @@ enum {
     PF_Mod_MAC_CONTROL_KEY = 4096
 };
 
-enum {
-    PF_EA_NONE = 0,
-    PF_EA_PARAM_TITLE = 1,
-    PF_EA_CONTROL = 2
-};
+enum { PF_EA_NONE = 0, PF_EA_PARAM_TITLE = 1, PF_EA_CONTROL = 2 };
 
-enum {
-    PF_EO_NONE = 0,
-    PF_EO_HANDLED_EVENT = 1,
-    PF_EO_ALWAYS_UPDATE = 2,
-    PF_EO_NEVER_UPDATE = 4,
-    PF_EO_UPDATE_NOW = 8
-};
+enum { PF_EO_NONE = 0, PF_EO_HANDLED_EVENT = 1, PF_EO_ALWAYS_UPDATE = 2, PF_EO_NEVER_UPDATE = 4, PF_EO_UPDATE_NOW = 8 };
 
-enum {
-    PF_EI_NONE = 0,
-    PF_EI_DONT_DRAW = 1
-};
+enum { PF_EI_NONE = 0, PF_EI_DONT_DRAW = 1 };
 
 enum {
     PF_UIAlignment_NONE = 0,
@@ -290,10 +271,8 @@ typedef struct {
 
 typedef struct {
     void* refcon;
-    PF_Err (*layer_to_comp)(void* refcon, PF_ContextH context, A_long curr_time, A_long time_scale,
-                            PF_FixedPoint* pt);
-    PF_Err (*comp_to_layer)(void* refcon, PF_ContextH context, A_long curr_time, A_long time_scale,
-                            PF_FixedPoint* pt);
+    PF_Err (*layer_to_comp)(void* refcon, PF_ContextH context, A_long curr_time, A_long time_scale, PF_FixedPoint* pt);
+    PF_Err (*comp_to_layer)(void* refcon, PF_ContextH context, A_long curr_time, A_long time_scale, PF_FixedPoint* pt);
     PF_Err (*get_comp2layer_xform)(void* refcon, PF_ContextH context, A_long curr_time, A_long time_scale,
                                    A_long* exists, PF_FloatMatrix* c2l);
     PF_Err (*get_layer2comp_xform)(void* refcon, PF_ContextH context, A_long curr_time, A_long time_scale,

@@ -55,21 +55,11 @@ typedef struct AEGP_ErrReportState AEGP_ErrReportState;
 typedef union AEGP_StreamVal AEGP_StreamVal;
 typedef struct AEGP_StreamValue AEGP_StreamValue;
 
-enum {
-    AEGP_Platform_MAC = 0,
-    AEGP_Platform_WIN = 1
-};
+enum { AEGP_Platform_MAC = 0, AEGP_Platform_WIN = 1 };
 
-enum {
-    AEGP_MemFlag_NONE = 0,
-    AEGP_MemFlag_CLEAR = 1,
-    AEGP_MemFlag_QUIET = 2
-};
+enum { AEGP_MemFlag_NONE = 0, AEGP_MemFlag_CLEAR = 1, AEGP_MemFlag_QUIET = 2 };
 
-enum {
-    AEGP_LTimeMode_LayerTime = 0,
-    AEGP_LTimeMode_CompTime = 1
-};
+enum { AEGP_LTimeMode_LayerTime = 0, AEGP_LTimeMode_CompTime = 1 };
 
 enum {
     AEGP_LayerStream_NONE = -1,
@@ -254,8 +244,7 @@ typedef struct AEGP_UtilitySuite3 {
     SPAPI A_Err (*AEGP_PaintPalSetForeColor)(const AEGP_ColorVal* fore_colorP);
     SPAPI A_Err (*AEGP_PaintPalSetBackColor)(const AEGP_ColorVal* back_colorP);
     SPAPI A_Err (*AEGP_CharPalGetFillColor)(A_Boolean* is_fill_color_definedPB, AEGP_ColorVal* fill_colorP);
-    SPAPI A_Err (*AEGP_CharPalGetStrokeColor)(A_Boolean* is_stroke_color_definedPB,
-                                              AEGP_ColorVal* stroke_colorP);
+    SPAPI A_Err (*AEGP_CharPalGetStrokeColor)(A_Boolean* is_stroke_color_definedPB, AEGP_ColorVal* stroke_colorP);
     SPAPI A_Err (*AEGP_CharPalSetFillColor)(const AEGP_ColorVal* fill_colorP);
     SPAPI A_Err (*AEGP_CharPalSetStrokeColor)(const AEGP_ColorVal* stroke_colorP);
     SPAPI A_Err (*AEGP_CharPalIsFillColorUIFrontmost)(A_Boolean* is_fill_color_selectedPB);
@@ -264,8 +253,7 @@ typedef struct AEGP_UtilitySuite3 {
     SPAPI A_Err (*AEGP_CauseIdleRoutinesToBeCalled)(void);
     SPAPI A_Err (*AEGP_GetSuppressInteractiveUI)(A_Boolean* ui_is_suppressedPB);
     SPAPI A_Err (*AEGP_WriteToOSConsole)(const A_char* textZ);
-    SPAPI A_Err (*AEGP_WriteToDebugLog)(const A_char* subsystemZ, const A_char* event_typeZ,
-                                        const A_char* infoZ);
+    SPAPI A_Err (*AEGP_WriteToDebugLog)(const A_char* subsystemZ, const A_char* event_typeZ, const A_char* infoZ);
 } AEGP_UtilitySuite3;
 
 typedef struct AEGP_UtilitySuite5 {
@@ -286,8 +274,7 @@ typedef struct AEGP_UtilitySuite5 {
     SPAPI A_Err (*AEGP_PaintPalSetForeColor)(const AEGP_ColorVal* fore_colorP);
     SPAPI A_Err (*AEGP_PaintPalSetBackColor)(const AEGP_ColorVal* back_colorP);
     SPAPI A_Err (*AEGP_CharPalGetFillColor)(A_Boolean* is_fill_color_definedPB, AEGP_ColorVal* fill_colorP);
-    SPAPI A_Err (*AEGP_CharPalGetStrokeColor)(A_Boolean* is_stroke_color_definedPB,
-                                              AEGP_ColorVal* stroke_colorP);
+    SPAPI A_Err (*AEGP_CharPalGetStrokeColor)(A_Boolean* is_stroke_color_definedPB, AEGP_ColorVal* stroke_colorP);
     SPAPI A_Err (*AEGP_CharPalSetFillColor)(const AEGP_ColorVal* fill_colorP);
     SPAPI A_Err (*AEGP_CharPalSetStrokeColor)(const AEGP_ColorVal* stroke_colorP);
     SPAPI A_Err (*AEGP_CharPalIsFillColorUIFrontmost)(A_Boolean* is_fill_color_selectedPB);
@@ -296,8 +283,7 @@ typedef struct AEGP_UtilitySuite5 {
     SPAPI A_Err (*AEGP_CauseIdleRoutinesToBeCalled)(void);
     SPAPI A_Err (*AEGP_GetSuppressInteractiveUI)(A_Boolean* ui_is_suppressedPB);
     SPAPI A_Err (*AEGP_WriteToOSConsole)(const A_char* textZ);
-    SPAPI A_Err (*AEGP_WriteToDebugLog)(const A_char* subsystemZ, const A_char* event_typeZ,
-                                        const A_char* infoZ);
+    SPAPI A_Err (*AEGP_WriteToDebugLog)(const A_char* subsystemZ, const A_char* event_typeZ, const A_char* infoZ);
     SPAPI A_Err (*AEGP_IsScriptingAvailable)(A_Boolean* outAvailablePB);
     SPAPI A_Err (*AEGP_ExecuteScript)(AEGP_PluginID inPlugin_id, const A_char* inScriptZ,
                                       const A_Boolean platform_encodingB, AEGP_MemHandle* outResultPH0,
@@ -326,8 +312,7 @@ typedef struct AEGP_UtilitySuite6 {
     SPAPI A_Err (*AEGP_PaintPalSetForeColor)(const AEGP_ColorVal* fore_colorP);
     SPAPI A_Err (*AEGP_PaintPalSetBackColor)(const AEGP_ColorVal* back_colorP);
     SPAPI A_Err (*AEGP_CharPalGetFillColor)(A_Boolean* is_fill_color_definedPB, AEGP_ColorVal* fill_colorP);
-    SPAPI A_Err (*AEGP_CharPalGetStrokeColor)(A_Boolean* is_stroke_color_definedPB,
-                                              AEGP_ColorVal* stroke_colorP);
+    SPAPI A_Err (*AEGP_CharPalGetStrokeColor)(A_Boolean* is_stroke_color_definedPB, AEGP_ColorVal* stroke_colorP);
     SPAPI A_Err (*AEGP_CharPalSetFillColor)(const AEGP_ColorVal* fill_colorP);
     SPAPI A_Err (*AEGP_CharPalSetStrokeColor)(const AEGP_ColorVal* stroke_colorP);
     SPAPI A_Err (*AEGP_CharPalIsFillColorUIFrontmost)(A_Boolean* is_fill_color_selectedPB);
@@ -336,8 +321,7 @@ typedef struct AEGP_UtilitySuite6 {
     SPAPI A_Err (*AEGP_CauseIdleRoutinesToBeCalled)(void);
     SPAPI A_Err (*AEGP_GetSuppressInteractiveUI)(A_Boolean* ui_is_suppressedPB);
     SPAPI A_Err (*AEGP_WriteToOSConsole)(const A_char* textZ);
-    SPAPI A_Err (*AEGP_WriteToDebugLog)(const A_char* subsystemZ, const A_char* event_typeZ,
-                                        const A_char* infoZ);
+    SPAPI A_Err (*AEGP_WriteToDebugLog)(const A_char* subsystemZ, const A_char* event_typeZ, const A_char* infoZ);
     SPAPI A_Err (*AEGP_IsScriptingAvailable)(A_Boolean* outAvailablePB);
     SPAPI A_Err (*AEGP_ExecuteScript)(AEGP_PluginID inPlugin_id, const A_char* inScriptZ,
                                       const A_Boolean platform_encodingB, AEGP_MemHandle* outResultPH0,
@@ -374,23 +358,18 @@ typedef struct AEGP_StreamSuite2 {
     SPAPI A_Err (*AEGP_IsStreamTimevarying)(AEGP_StreamRefH streamH, A_Boolean* is_timevaryingPB);
     SPAPI A_Err (*AEGP_GetStreamType)(AEGP_StreamRefH streamH, AEGP_StreamType* stream_typeP);
     SPAPI A_Err (*AEGP_GetNewStreamValue)(AEGP_PluginID aegp_plugin_id, AEGP_StreamRefH streamH,
-                                          AEGP_LTimeMode time_mode, const A_Time* timePT,
-                                          A_Boolean pre_expressionB, AEGP_StreamValue* valueP);
+                                          AEGP_LTimeMode time_mode, const A_Time* timePT, A_Boolean pre_expressionB,
+                                          AEGP_StreamValue* valueP);
     SPAPI A_Err (*AEGP_DisposeStreamValue)(AEGP_StreamValue* valueP);
-    SPAPI A_Err (*AEGP_SetStreamValue)(AEGP_PluginID aegp_plugin_id, AEGP_StreamRefH streamH,
-                                       AEGP_StreamValue* valueP);
-    SPAPI A_Err (*AEGP_GetLayerStreamValue)(AEGP_LayerH layerH, AEGP_LayerStream which_stream,
-                                            AEGP_LTimeMode time_mode, const A_Time* timePT,
-                                            A_Boolean pre_expressionB, AEGP_StreamVal* stream_valP,
-                                            AEGP_StreamType* stream_typeP0);
-    SPAPI A_Err (*AEGP_GetExpressionState)(AEGP_PluginID aegp_plugin_id, AEGP_StreamRefH streamH,
-                                           A_Boolean* enabledPB);
-    SPAPI A_Err (*AEGP_SetExpressionState)(AEGP_PluginID aegp_plugin_id, AEGP_StreamRefH streamH,
-                                           A_Boolean enabledB);
+    SPAPI A_Err (*AEGP_SetStreamValue)(AEGP_PluginID aegp_plugin_id, AEGP_StreamRefH streamH, AEGP_StreamValue* valueP);
+    SPAPI A_Err (*AEGP_GetLayerStreamValue)(AEGP_LayerH layerH, AEGP_LayerStream which_stream, AEGP_LTimeMode time_mode,
+                                            const A_Time* timePT, A_Boolean pre_expressionB,
+                                            AEGP_StreamVal* stream_valP, AEGP_StreamType* stream_typeP0);
+    SPAPI A_Err (*AEGP_GetExpressionState)(AEGP_PluginID aegp_plugin_id, AEGP_StreamRefH streamH, A_Boolean* enabledPB);
+    SPAPI A_Err (*AEGP_SetExpressionState)(AEGP_PluginID aegp_plugin_id, AEGP_StreamRefH streamH, A_Boolean enabledB);
     SPAPI A_Err (*AEGP_GetExpression)(AEGP_PluginID aegp_plugin_id, AEGP_StreamRefH streamH,
                                       AEGP_MemHandle* expressionHZ);
-    SPAPI A_Err (*AEGP_SetExpression)(AEGP_PluginID aegp_plugin_id, AEGP_StreamRefH streamH,
-                                      const A_char* expressionP);
+    SPAPI A_Err (*AEGP_SetExpression)(AEGP_PluginID aegp_plugin_id, AEGP_StreamRefH streamH, const A_char* expressionP);
     SPAPI A_Err (*AEGP_DuplicateStreamRef)(AEGP_PluginID aegp_plugin_id, AEGP_StreamRefH streamH,
                                            AEGP_StreamRefH* dup_streamPH);
 } AEGP_StreamSuite2;
@@ -405,19 +384,17 @@ typedef struct AEGP_DynamicStreamSuite2 {
     SPAPI A_Err (*AEGP_GetStreamGroupingType)(AEGP_StreamRefH streamH, AEGP_StreamGroupingType* group_typeP);
     SPAPI A_Err (*AEGP_GetNumStreamsInGroup)(AEGP_StreamRefH streamH, A_long* num_streamsPL);
     SPAPI A_Err (*AEGP_GetDynamicStreamFlags)(AEGP_StreamRefH streamH, AEGP_DynStreamFlags* stream_flagsP);
-    SPAPI A_Err (*AEGP_SetDynamicStreamFlag)(AEGP_StreamRefH streamH, AEGP_DynStreamFlags one_flag,
-                                             A_Boolean undoableB, A_Boolean setB);
+    SPAPI A_Err (*AEGP_SetDynamicStreamFlag)(AEGP_StreamRefH streamH, AEGP_DynStreamFlags one_flag, A_Boolean undoableB,
+                                             A_Boolean setB);
     SPAPI A_Err (*AEGP_GetNewStreamRefByIndex)(AEGP_PluginID aegp_plugin_id, AEGP_StreamRefH parent_groupH,
                                                A_long indexL, AEGP_StreamRefH* streamPH);
     SPAPI A_Err (*AEGP_GetNewStreamRefByMatchname)(AEGP_PluginID aegp_plugin_id, AEGP_StreamRefH parent_groupH,
                                                    const A_char* match_nameZ, AEGP_StreamRefH* streamPH);
     SPAPI A_Err (*AEGP_DeleteStream)(AEGP_StreamRefH streamH);
     SPAPI A_Err (*AEGP_ReorderStream)(AEGP_StreamRefH streamH, A_long new_indexL);
-    SPAPI A_Err (*AEGP_DuplicateStream)(AEGP_PluginID aegp_plugin_id, AEGP_StreamRefH streamH,
-                                        A_long* new_indexPL0);
+    SPAPI A_Err (*AEGP_DuplicateStream)(AEGP_PluginID aegp_plugin_id, AEGP_StreamRefH streamH, A_long* new_indexPL0);
     SPAPI A_Err (*AEGP_SetStreamName)(AEGP_StreamRefH streamH, const A_char* nameZ);
-    SPAPI A_Err (*AEGP_CanAddStream)(AEGP_StreamRefH group_streamH, const A_char* match_nameZ,
-                                     A_Boolean* can_addPB);
+    SPAPI A_Err (*AEGP_CanAddStream)(AEGP_StreamRefH group_streamH, const A_char* match_nameZ, A_Boolean* can_addPB);
     SPAPI A_Err (*AEGP_AddStream)(AEGP_PluginID aegp_plugin_id, AEGP_StreamRefH indexed_group_streamH,
                                   const A_char* match_nameZ, AEGP_StreamRefH* streamPH0);
     SPAPI A_Err (*AEGP_GetMatchName)(AEGP_StreamRefH streamH, A_char* nameZ);
@@ -448,8 +425,7 @@ typedef struct AEGP_EffectSuite2 {
                                           const A_Time* timePT, void* effect_extraPV);
     SPAPI A_Err (*AEGP_DisposeEffect)(AEGP_EffectRefH effect_refH);
     SPAPI A_Err (*AEGP_ApplyEffect)(AEGP_PluginID aegp_plugin_id, AEGP_LayerH layerH,
-                                    AEGP_InstalledEffectKey installed_effect_key,
-                                    AEGP_EffectRefH* effect_refPH);
+                                    AEGP_InstalledEffectKey installed_effect_key, AEGP_EffectRefH* effect_refPH);
     SPAPI A_Err (*AEGP_DeleteLayerEffect)(AEGP_EffectRefH effect_refH);
     SPAPI A_Err (*AEGP_GetNumInstalledEffects)(A_long* num_installed_effectsPL);
     SPAPI A_Err (*AEGP_GetNextInstalledEffect)(AEGP_InstalledEffectKey installed_effect_key,
@@ -457,8 +433,7 @@ typedef struct AEGP_EffectSuite2 {
     SPAPI A_Err (*AEGP_GetEffectName)(AEGP_InstalledEffectKey installed_effect_key, A_char* nameZ);
     SPAPI A_Err (*AEGP_GetEffectMatchName)(AEGP_InstalledEffectKey installed_effect_key, A_char* match_nameZ);
     SPAPI A_Err (*AEGP_GetEffectCategory)(AEGP_InstalledEffectKey installed_effect_key, A_char* categoryZ);
-    SPAPI A_Err (*AEGP_DuplicateEffect)(AEGP_EffectRefH original_effect_refH,
-                                        AEGP_EffectRefH* duplicate_effect_refPH);
+    SPAPI A_Err (*AEGP_DuplicateEffect)(AEGP_EffectRefH original_effect_refH, AEGP_EffectRefH* duplicate_effect_refPH);
 } AEGP_EffectSuite2;
 
 #define kAEGPPFInterfaceSuite "AEGP PF Interface Suite"
@@ -468,8 +443,8 @@ typedef struct AEGP_PFInterfaceSuite1 {
     SPAPI A_Err (*AEGP_GetEffectLayer)(PF_ProgPtr effect_pp_ref, AEGP_LayerH* layerPH);
     SPAPI A_Err (*AEGP_GetNewEffectForEffect)(AEGP_PluginID aegp_plugin_id, PF_ProgPtr effect_pp_ref,
                                               AEGP_EffectRefH* effect_refPH);
-    SPAPI A_Err (*AEGP_ConvertEffectToCompTime)(PF_ProgPtr effect_pp_ref, A_long what_timeL,
-                                                A_u_long time_scaleLu, A_Time* comp_timePT);
+    SPAPI A_Err (*AEGP_ConvertEffectToCompTime)(PF_ProgPtr effect_pp_ref, A_long what_timeL, A_u_long time_scaleLu,
+                                                A_Time* comp_timePT);
     SPAPI A_Err (*AEGP_GetEffectCamera)(PF_ProgPtr effect_pp_ref, const A_Time* comp_timePT,
                                         AEGP_LayerH* camera_layerPH);
     SPAPI A_Err (*AEGP_GetEffectCameraMatrix)(PF_ProgPtr effect_pp_ref, const A_Time* comp_timePT,

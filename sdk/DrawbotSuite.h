@@ -28,11 +28,7 @@ typedef struct _DRAWBOT_FontRef* DRAWBOT_FontRef;
 typedef struct _DRAWBOT_ImageRef* DRAWBOT_ImageRef;
 typedef struct _DRAWBOT_PathRef* DRAWBOT_PathRef;
 
-enum {
-    kDRAWBOT_FillType_EvenOdd = 0,
-    kDRAWBOT_FillType_Winding = 1,
-    kDRAWBOT_FillType_Default = 1
-};
+enum { kDRAWBOT_FillType_EvenOdd = 0, kDRAWBOT_FillType_Winding = 1, kDRAWBOT_FillType_Default = 1 };
 
 enum {
     kDRAWBOT_PixelLayout_24RGB = 0,
@@ -107,26 +103,21 @@ typedef struct DRAWBOT_DrawbotSuite1 {
 #define kDRAWBOT_SupplierSuite_VersionCurrent kDRAWBOT_SupplierSuite_Version1
 
 typedef struct DRAWBOT_SupplierSuite1 {
-    SPAPI SPErr (*NewPen)(DRAWBOT_SupplierRef in_supplier_ref, const DRAWBOT_ColorRGBA* in_colorP,
-                          float in_size, DRAWBOT_PenRef* out_penP);
+    SPAPI SPErr (*NewPen)(DRAWBOT_SupplierRef in_supplier_ref, const DRAWBOT_ColorRGBA* in_colorP, float in_size,
+                          DRAWBOT_PenRef* out_penP);
     SPAPI SPErr (*NewBrush)(DRAWBOT_SupplierRef in_supplier_ref, const DRAWBOT_ColorRGBA* in_colorP,
                             DRAWBOT_BrushRef* out_brushP);
     SPAPI SPErr (*SupportsText)(DRAWBOT_SupplierRef in_supplier_ref, DRAWBOT_Boolean* out_supports_textPB);
     SPAPI SPErr (*GetDefaultFontSize)(DRAWBOT_SupplierRef in_supplier_ref, float* out_font_sizeF);
-    SPAPI SPErr (*NewDefaultFont)(DRAWBOT_SupplierRef in_supplier_ref, float in_font_sizeF,
-                                  DRAWBOT_FontRef* out_fontP);
+    SPAPI SPErr (*NewDefaultFont)(DRAWBOT_SupplierRef in_supplier_ref, float in_font_sizeF, DRAWBOT_FontRef* out_fontP);
     SPAPI SPErr (*NewImageFromBuffer)(DRAWBOT_SupplierRef in_supplier_ref, int in_width, int in_height,
                                       int in_row_bytes, DRAWBOT_PixelLayout in_pl, const void* in_dataP,
                                       DRAWBOT_ImageRef* out_imageP);
     SPAPI SPErr (*NewPath)(DRAWBOT_SupplierRef in_supplier_ref, DRAWBOT_PathRef* out_pathP);
-    SPAPI SPErr (*SupportsPixelLayoutBGRA)(DRAWBOT_SupplierRef in_supplier_ref,
-                                           DRAWBOT_Boolean* out_supports_bgraPB);
-    SPAPI SPErr (*PrefersPixelLayoutBGRA)(DRAWBOT_SupplierRef in_supplier_ref,
-                                          DRAWBOT_Boolean* out_prefers_bgraPB);
-    SPAPI SPErr (*SupportsPixelLayoutARGB)(DRAWBOT_SupplierRef in_supplier_ref,
-                                           DRAWBOT_Boolean* out_supports_argbPB);
-    SPAPI SPErr (*PrefersPixelLayoutARGB)(DRAWBOT_SupplierRef in_supplier_ref,
-                                          DRAWBOT_Boolean* out_prefers_argbPB);
+    SPAPI SPErr (*SupportsPixelLayoutBGRA)(DRAWBOT_SupplierRef in_supplier_ref, DRAWBOT_Boolean* out_supports_bgraPB);
+    SPAPI SPErr (*PrefersPixelLayoutBGRA)(DRAWBOT_SupplierRef in_supplier_ref, DRAWBOT_Boolean* out_prefers_bgraPB);
+    SPAPI SPErr (*SupportsPixelLayoutARGB)(DRAWBOT_SupplierRef in_supplier_ref, DRAWBOT_Boolean* out_supports_argbPB);
+    SPAPI SPErr (*PrefersPixelLayoutARGB)(DRAWBOT_SupplierRef in_supplier_ref, DRAWBOT_Boolean* out_prefers_argbPB);
     SPAPI SPErr (*RetainObject)(DRAWBOT_ObjectRef in_obj_ref);
     SPAPI SPErr (*ReleaseObject)(DRAWBOT_ObjectRef in_obj_ref);
 } DRAWBOT_SupplierSuite1;
@@ -159,10 +150,8 @@ typedef struct DRAWBOT_SurfaceSuite1 {
                               DRAWBOT_TextTruncation in_truncation_style, float in_truncation_width);
     SPAPI SPErr (*DrawImage)(DRAWBOT_SurfaceRef in_surface_ref, DRAWBOT_ImageRef in_image_ref,
                              const DRAWBOT_PointF32* in_originP, float in_alpha);
-    SPAPI SPErr (*SetInterpolationPolicy)(DRAWBOT_SurfaceRef in_surface_ref,
-                                          DRAWBOT_InterpolationPolicy in_interp);
-    SPAPI SPErr (*GetInterpolationPolicy)(DRAWBOT_SurfaceRef in_surface_ref,
-                                          DRAWBOT_InterpolationPolicy* out_interpP);
+    SPAPI SPErr (*SetInterpolationPolicy)(DRAWBOT_SurfaceRef in_surface_ref, DRAWBOT_InterpolationPolicy in_interp);
+    SPAPI SPErr (*GetInterpolationPolicy)(DRAWBOT_SurfaceRef in_surface_ref, DRAWBOT_InterpolationPolicy* out_interpP);
     SPAPI SPErr (*SetAntiAliasPolicy)(DRAWBOT_SurfaceRef in_surface_ref, DRAWBOT_AntiAliasPolicy in_policy);
     SPAPI SPErr (*GetAntiAliasPolicy)(DRAWBOT_SurfaceRef in_surface_ref, DRAWBOT_AntiAliasPolicy* out_policyP);
     SPAPI SPErr (*Flush)(DRAWBOT_SurfaceRef in_surface_ref);

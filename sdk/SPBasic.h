@@ -3,8 +3,8 @@
 #ifndef FX_SDK_SPBASIC_H
 #define FX_SDK_SPBASIC_H
 
-#include "SPTypes.h"
 #include "SPErrorCodes.h"
+#include "SPTypes.h"
 
 #pragma pack(push, 8)
 

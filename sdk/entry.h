@@ -20,14 +20,13 @@
 // variable named `result` that the caller declares. The kind 0x65464B54 is
 // 'eFKT' with the first character in the highest byte, written as a number
 // because multi-character literals draw a compiler warning.
-#define PF_REGISTER_EFFECT(INPTR, CBPTR, NAME, MATCHNAME, CATEGORY, RESERVEDINFO)                          \
-    result = (*(CBPTR))((INPTR), reinterpret_cast<const A_u_char*>(NAME),                                 \
-                        reinterpret_cast<const A_u_char*>(MATCHNAME),                                     \
-                        reinterpret_cast<const A_u_char*>(CATEGORY),                                      \
-                        reinterpret_cast<const A_u_char*>(AE_ENTRY_POINT), 0x65464B54,         \
-                        PF_AE_PLUG_IN_VERSION, PF_AE_PLUG_IN_SUBVERS, (RESERVEDINFO));                    \
-    if (result == A_Err_NONE) {                                                                           \
-        result = PF_Err_NONE;                                                                             \
+#define PF_REGISTER_EFFECT(INPTR, CBPTR, NAME, MATCHNAME, CATEGORY, RESERVEDINFO)                                  \
+    result =                                                                                                       \
+        (*(CBPTR))((INPTR), reinterpret_cast<const A_u_char*>(NAME), reinterpret_cast<const A_u_char*>(MATCHNAME), \
+                   reinterpret_cast<const A_u_char*>(CATEGORY), reinterpret_cast<const A_u_char*>(AE_ENTRY_POINT), \
+                   0x65464B54, PF_AE_PLUG_IN_VERSION, PF_AE_PLUG_IN_SUBVERS, (RESERVEDINFO));                      \
+    if (result == A_Err_NONE) {                                                                                    \
+        result = PF_Err_NONE;                                                                                      \
     }
 
 #endif

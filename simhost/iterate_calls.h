@@ -14,17 +14,17 @@ using IterateGenericCallback = PF_Err (*)(void* refcon, A_long thread_index, A_l
 
 template <FixedName Source>
 struct IterateCalls {
-  static PF_Err iterate_generic(A_long iterations, void* refcon, IterateGenericCallback fn) {
-    SimHost& host = SimHost::active();
-    int result = host.fault_for(Source.view(), "iterate_generic");
-    if (result == 0 && (fn == nullptr || iterations < 0)) result = PF_Err_BAD_CALLBACK_PARAM;
-    if (result == 0) {
-      result = run_rows(iterations, host.settings().iterate_threads,
-                        [&](int thread_index, int i) { return fn(refcon, thread_index, i, iterations); });
+    static PF_Err iterate_generic(A_long iterations, void* refcon, IterateGenericCallback fn) {
+        SimHost& host = SimHost::active();
+        int result = host.fault_for(Source.view(), "iterate_generic");
+        if (result == 0 && (fn == nullptr || iterations < 0)) result = PF_Err_BAD_CALLBACK_PARAM;
+        if (result == 0) {
+            result = run_rows(iterations, host.settings().iterate_threads,
+                              [&](int thread_index, int i) { return fn(refcon, thread_index, i, iterations); });
+        }
+        host.record(Source.view(), "iterate_generic", arguments_text(iterations, refcon), result);
+        return result;
     }
-    host.record(Source.view(), "iterate_generic", arguments_text(iterations, refcon), result);
-    return result;
-  }
 };
 
 }  // namespace fx

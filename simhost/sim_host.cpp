@@ -16,249 +16,253 @@ std::atomic<SimHost*> g_active{nullptr};
 // Texts a parameter points to belong to the plug-in; the host keeps its own copy and
 // points its record at that copy, as the real host does when it takes a parameter over.
 const A_char** text_of(PF_ParamDef& def) {
-  switch (def.param_type) {
-    case PF_Param_POPUP: return &def.u.pd.u.namesptr;
-    case PF_Param_BUTTON: return &def.u.button_d.u.namesptr;
-    case PF_Param_CHECKBOX: return &def.u.bd.u.nameptr;
-    default: return nullptr;
-  }
+    switch (def.param_type) {
+        case PF_Param_POPUP:
+            return &def.u.pd.u.namesptr;
+        case PF_Param_BUTTON:
+            return &def.u.button_d.u.namesptr;
+        case PF_Param_CHECKBOX:
+            return &def.u.bd.u.nameptr;
+        default:
+            return nullptr;
+    }
 }
 
 }  // namespace
 
 SimHost::SimHost(HostSettings settings) : settings_(settings) {
-  basic_ = make_basic_suite();
-  utils_ = make_util_callbacks();
-  inter_ = make_interact_callbacks();
-  install_standard_suites(suites_);
-  input_layer_.param_type = PF_Param_LAYER;
-  previous_ = g_active.exchange(this);
+    basic_ = make_basic_suite();
+    utils_ = make_util_callbacks();
+    inter_ = make_interact_callbacks();
+    install_standard_suites(suites_);
+    input_layer_.param_type = PF_Param_LAYER;
+    previous_ = g_active.exchange(this);
 }
 
 SimHost::~SimHost() {
-  SimHost* expected = this;
-  g_active.compare_exchange_strong(expected, previous_);
-  for (auto& [block, size] : blocks_) std::free(block);
+    SimHost* expected = this;
+    g_active.compare_exchange_strong(expected, previous_);
+    for (auto& [block, size] : blocks_) std::free(block);
 }
 
 SimHost& SimHost::active() {
-  SimHost* host = g_active.load();
-  if (host == nullptr) {
-    std::fprintf(stderr, "SimHost::active: a host callback was called while no SimHost exists\n");
-    std::abort();
-  }
-  return *host;
+    SimHost* host = g_active.load();
+    if (host == nullptr) {
+        std::fprintf(stderr, "SimHost::active: a host callback was called while no SimHost exists\n");
+        std::abort();
+    }
+    return *host;
 }
 
 PF_InData SimHost::make_in_data(PF_Handle global_data, PF_Handle sequence_data) {
-  PF_InData in{};
-  in.inter = inter_;
-  in.utils = &utils_;
-  in.effect_ref = effect_ref();
-  in.quality = PF_Quality_HI;
-  in.version.major = settings_.version_major;
-  in.version.minor = settings_.version_minor;
-  in.appl_id = is_premiere() ? kPremiereProApplId : kAfterEffectsApplId;
-  in.num_params = param_count();
-  in.current_time = settings_.current_time;
-  in.time_step = settings_.time_step;
-  in.local_time_step = settings_.time_step;
-  in.total_time = settings_.total_time;
-  in.time_scale = settings_.time_scale;
-  in.field = PF_Field_FRAME;
-  in.width = settings_.width;
-  in.height = settings_.height;
-  in.extent_hint = {0, 0, settings_.width, settings_.height};
-  in.downsample_x = settings_.downsample_x;
-  in.downsample_y = settings_.downsample_y;
-  in.pixel_aspect_ratio = settings_.pixel_aspect_ratio;
-  in.global_data = global_data;
-  in.sequence_data = sequence_data;
-  in.pica_basicP = &basic_;
-  return in;
+    PF_InData in{};
+    in.inter = inter_;
+    in.utils = &utils_;
+    in.effect_ref = effect_ref();
+    in.quality = PF_Quality_HI;
+    in.version.major = settings_.version_major;
+    in.version.minor = settings_.version_minor;
+    in.appl_id = is_premiere() ? kPremiereProApplId : kAfterEffectsApplId;
+    in.num_params = param_count();
+    in.current_time = settings_.current_time;
+    in.time_step = settings_.time_step;
+    in.local_time_step = settings_.time_step;
+    in.total_time = settings_.total_time;
+    in.time_scale = settings_.time_scale;
+    in.field = PF_Field_FRAME;
+    in.width = settings_.width;
+    in.height = settings_.height;
+    in.extent_hint = {0, 0, settings_.width, settings_.height};
+    in.downsample_x = settings_.downsample_x;
+    in.downsample_y = settings_.downsample_y;
+    in.pixel_aspect_ratio = settings_.pixel_aspect_ratio;
+    in.global_data = global_data;
+    in.sequence_data = sequence_data;
+    in.pica_basicP = &basic_;
+    return in;
 }
 
 PF_OutData SimHost::make_out_data(PF_Handle global_data, PF_Handle sequence_data) {
-  PF_OutData out{};
-  out.global_data = global_data;
-  out.sequence_data = sequence_data;
-  return out;
+    PF_OutData out{};
+    out.global_data = global_data;
+    out.sequence_data = sequence_data;
+    return out;
 }
 
 std::vector<AddedParam> SimHost::added_params() const {
-  std::lock_guard lock(mutex_);
-  std::vector<AddedParam> copies;
-  for (const auto& param : params_) copies.push_back(*param);
-  return copies;
+    std::lock_guard lock(mutex_);
+    std::vector<AddedParam> copies;
+    for (const auto& param : params_) copies.push_back(*param);
+    return copies;
 }
 
 std::vector<PF_ParamDef*> SimHost::param_list() {
-  std::lock_guard lock(mutex_);
-  std::vector<PF_ParamDef*> list{&input_layer_};
-  for (auto& param : params_) list.push_back(&param->def);
-  return list;
+    std::lock_guard lock(mutex_);
+    std::vector<PF_ParamDef*> list{&input_layer_};
+    for (auto& param : params_) list.push_back(&param->def);
+    return list;
 }
 
 A_long SimHost::param_count() const {
-  std::lock_guard lock(mutex_);
-  return static_cast<A_long>(params_.size() + 1);
+    std::lock_guard lock(mutex_);
+    return static_cast<A_long>(params_.size() + 1);
 }
 
 int SimHost::checked_out_params() const {
-  std::lock_guard lock(mutex_);
-  return checked_out_;
+    std::lock_guard lock(mutex_);
+    return checked_out_;
 }
 
 std::vector<PF_CustomUIInfo> SimHost::registered_ui() const {
-  std::lock_guard lock(mutex_);
-  return registered_ui_;
+    std::lock_guard lock(mutex_);
+    return registered_ui_;
 }
 
 void SimHost::set_abort_result(PF_Err result) {
-  std::lock_guard lock(mutex_);
-  abort_result_ = result;
+    std::lock_guard lock(mutex_);
+    abort_result_ = result;
 }
 
 PF_Err SimHost::abort_result() const {
-  std::lock_guard lock(mutex_);
-  return abort_result_;
+    std::lock_guard lock(mutex_);
+    return abort_result_;
 }
 
 void SimHost::set_unmodelled_result(int code) {
-  std::lock_guard lock(mutex_);
-  unmodelled_result_ = code;
+    std::lock_guard lock(mutex_);
+    unmodelled_result_ = code;
 }
 
 int SimHost::unmodelled_result() const {
-  std::lock_guard lock(mutex_);
-  return unmodelled_result_;
+    std::lock_guard lock(mutex_);
+    return unmodelled_result_;
 }
 
 std::vector<PF_PixelFormat> SimHost::supported_pixel_formats() const {
-  std::lock_guard lock(mutex_);
-  return pixel_formats_;
+    std::lock_guard lock(mutex_);
+    return pixel_formats_;
 }
 
 std::size_t SimHost::open_blocks() const {
-  std::lock_guard lock(mutex_);
-  return blocks_.size();
+    std::lock_guard lock(mutex_);
+    return blocks_.size();
 }
 
 std::vector<std::string> SimHost::misuses() const {
-  std::vector<std::string> all;
-  {
-    std::lock_guard lock(mutex_);
-    all = misuses_;
-  }
-  for (std::string& m : handles_.misuses()) all.push_back(std::move(m));
-  for (std::string& m : suites_.misuses()) all.push_back(std::move(m));
-  return all;
+    std::vector<std::string> all;
+    {
+        std::lock_guard lock(mutex_);
+        all = misuses_;
+    }
+    for (std::string& m : handles_.misuses()) all.push_back(std::move(m));
+    for (std::string& m : suites_.misuses()) all.push_back(std::move(m));
+    return all;
 }
 
 int SimHost::fault_for(std::string_view source, std::string_view name) {
-  const int suite_failure = suites_.failure_of(source);
-  // Both spellings are counted on every call, even when the suite fails anyway, so that
-  // call numbers do not depend on other rules.
-  const int by_source = faults_.on_call(std::string(source) + "/" + std::string(name));
-  const int by_name = faults_.on_call(name);
-  if (suite_failure != 0) return suite_failure;
-  return by_source != 0 ? by_source : by_name;
+    const int suite_failure = suites_.failure_of(source);
+    // Both spellings are counted on every call, even when the suite fails anyway, so that
+    // call numbers do not depend on other rules.
+    const int by_source = faults_.on_call(std::string(source) + "/" + std::string(name));
+    const int by_name = faults_.on_call(name);
+    if (suite_failure != 0) return suite_failure;
+    return by_source != 0 ? by_source : by_name;
 }
 
 void SimHost::record(std::string_view source, std::string_view name, std::string args, int result) {
-  log_.record(std::string(source), std::string(name), std::move(args), result);
+    log_.record(std::string(source), std::string(name), std::move(args), result);
 }
 
 bool SimHost::effect_ref_ok(PF_ProgPtr ref, std::string_view name) {
-  if (ref == effect_ref()) return true;
-  note_misuse(std::string(name) + ": effect_ref " + pointer_text(ref) + " is not the one in in_data (" +
-              pointer_text(effect_ref()) + ")");
-  return false;
+    if (ref == effect_ref()) return true;
+    note_misuse(std::string(name) + ": effect_ref " + pointer_text(ref) + " is not the one in in_data (" +
+                pointer_text(effect_ref()) + ")");
+    return false;
 }
 
 void SimHost::note_misuse(std::string text) {
-  std::lock_guard lock(mutex_);
-  misuses_.push_back(std::move(text));
+    std::lock_guard lock(mutex_);
+    misuses_.push_back(std::move(text));
 }
 
 PF_Err SimHost::add_param(PF_ParamIndex index, const PF_ParamDef& def) {
-  std::lock_guard lock(mutex_);
-  const auto count = static_cast<PF_ParamIndex>(params_.size() + 1);
-  // Parameters are appended: index -1, or the next index spelled out.
-  if (index != -1 && index != count) return PF_Err_INVALID_INDEX;
-  auto param = std::make_unique<AddedParam>();
-  param->def = def;
-  if (const A_char** text = text_of(param->def); text != nullptr && *text != nullptr) {
-    param->items = *text;
-    *text = param->items.c_str();
-  }
-  params_.push_back(std::move(param));
-  return PF_Err_NONE;
+    std::lock_guard lock(mutex_);
+    const auto count = static_cast<PF_ParamIndex>(params_.size() + 1);
+    // Parameters are appended: index -1, or the next index spelled out.
+    if (index != -1 && index != count) return PF_Err_INVALID_INDEX;
+    auto param = std::make_unique<AddedParam>();
+    param->def = def;
+    if (const A_char** text = text_of(param->def); text != nullptr && *text != nullptr) {
+        param->items = *text;
+        *text = param->items.c_str();
+    }
+    params_.push_back(std::move(param));
+    return PF_Err_NONE;
 }
 
 PF_Err SimHost::checkout_param(PF_ParamIndex index, PF_ParamDef* param) {
-  std::lock_guard lock(mutex_);
-  if (index < 0 || static_cast<std::size_t>(index) > params_.size()) return PF_Err_INVALID_INDEX;
-  *param = index == 0 ? input_layer_ : params_[static_cast<std::size_t>(index) - 1]->def;
-  ++checked_out_;
-  return PF_Err_NONE;
+    std::lock_guard lock(mutex_);
+    if (index < 0 || static_cast<std::size_t>(index) > params_.size()) return PF_Err_INVALID_INDEX;
+    *param = index == 0 ? input_layer_ : params_[static_cast<std::size_t>(index) - 1]->def;
+    ++checked_out_;
+    return PF_Err_NONE;
 }
 
 PF_Err SimHost::checkin_param(const PF_ParamDef* param) {
-  std::lock_guard lock(mutex_);
-  if (param == nullptr) return PF_Err_BAD_CALLBACK_PARAM;
-  if (checked_out_ == 0) {
-    misuses_.push_back("checkin_param: nothing is checked out");
-    return PF_Err_BAD_CALLBACK_PARAM;
-  }
-  --checked_out_;
-  return PF_Err_NONE;
+    std::lock_guard lock(mutex_);
+    if (param == nullptr) return PF_Err_BAD_CALLBACK_PARAM;
+    if (checked_out_ == 0) {
+        misuses_.push_back("checkin_param: nothing is checked out");
+        return PF_Err_BAD_CALLBACK_PARAM;
+    }
+    --checked_out_;
+    return PF_Err_NONE;
 }
 
 void SimHost::register_ui(const PF_CustomUIInfo& info) {
-  std::lock_guard lock(mutex_);
-  registered_ui_.push_back(info);
+    std::lock_guard lock(mutex_);
+    registered_ui_.push_back(info);
 }
 
 void SimHost::add_pixel_format(PF_PixelFormat format) {
-  std::lock_guard lock(mutex_);
-  pixel_formats_.push_back(format);
+    std::lock_guard lock(mutex_);
+    pixel_formats_.push_back(format);
 }
 
 void SimHost::clear_pixel_formats() {
-  std::lock_guard lock(mutex_);
-  pixel_formats_.clear();
+    std::lock_guard lock(mutex_);
+    pixel_formats_.clear();
 }
 
 void SimHost::set_instance_sequence_data(PF_Handle handle) {
-  std::lock_guard lock(mutex_);
-  instance_sequence_data_ = handle;
+    std::lock_guard lock(mutex_);
+    instance_sequence_data_ = handle;
 }
 
 PF_Handle SimHost::instance_sequence_data() const {
-  std::lock_guard lock(mutex_);
-  return instance_sequence_data_;
+    std::lock_guard lock(mutex_);
+    return instance_sequence_data_;
 }
 
 std::vector<std::string> SimHost::aegp_plugins() const {
-  std::lock_guard lock(mutex_);
-  return aegp_plugins_;
+    std::lock_guard lock(mutex_);
+    return aegp_plugins_;
 }
 
 A_long SimHost::register_aegp_plugin(std::string name) {
-  std::lock_guard lock(mutex_);
-  aegp_plugins_.push_back(std::move(name));
-  return static_cast<A_long>(aegp_plugins_.size());
+    std::lock_guard lock(mutex_);
+    aegp_plugins_.push_back(std::move(name));
+    return static_cast<A_long>(aegp_plugins_.size());
 }
 
 void SimHost::track_block(void* block, std::size_t size) {
-  std::lock_guard lock(mutex_);
-  blocks_[block] = size;
+    std::lock_guard lock(mutex_);
+    blocks_[block] = size;
 }
 
 bool SimHost::untrack_block(void* block) {
-  std::lock_guard lock(mutex_);
-  return blocks_.erase(block) != 0;
+    std::lock_guard lock(mutex_);
+    return blocks_.erase(block) != 0;
 }
 
 }  // namespace fx

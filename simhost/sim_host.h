@@ -36,135 +36,135 @@ inline constexpr A_long kAfterEffectsApplId = 0x46585443;  // 'FXTC'
 inline constexpr A_long kPremiereProApplId = 0x50724D72;   // 'PrMr'
 
 struct HostSettings {
-  HostApp app = HostApp::after_effects;
-  A_long width = 640;
-  A_long height = 360;
-  A_long current_time = 0;
-  A_long time_step = 1;
-  A_long total_time = 300;
-  A_u_long time_scale = 30;  // 30 frames a second: time_step 1 is one frame
-  PF_RationalScale downsample_x{1, 1};
-  PF_RationalScale downsample_y{1, 1};
-  PF_RationalScale pixel_aspect_ratio{1, 1};
-  A_short version_major = 13;
-  A_short version_minor = 27;
-  int iterate_threads = 4;  // threads iterate_generic spreads rows over (1 = calling thread only)
+    HostApp app = HostApp::after_effects;
+    A_long width = 640;
+    A_long height = 360;
+    A_long current_time = 0;
+    A_long time_step = 1;
+    A_long total_time = 300;
+    A_u_long time_scale = 30;  // 30 frames a second: time_step 1 is one frame
+    PF_RationalScale downsample_x{1, 1};
+    PF_RationalScale downsample_y{1, 1};
+    PF_RationalScale pixel_aspect_ratio{1, 1};
+    A_short version_major = 13;
+    A_short version_minor = 27;
+    int iterate_threads = 4;  // threads iterate_generic spreads rows over (1 = calling thread only)
 };
 
 // A parameter the plug-in added, with the host's own copy of the texts it points to.
 struct AddedParam {
-  PF_ParamDef def{};
-  std::string items;  // popup items, checkbox or button label; "" when none
+    PF_ParamDef def{};
+    std::string items;  // popup items, checkbox or button label; "" when none
 };
 
 class SimHost {
- public:
-  explicit SimHost(HostSettings settings = {});
-  ~SimHost();
-  SimHost(const SimHost&) = delete;
-  SimHost& operator=(const SimHost&) = delete;
+public:
+    explicit SimHost(HostSettings settings = {});
+    ~SimHost();
+    SimHost(const SimHost&) = delete;
+    SimHost& operator=(const SimHost&) = delete;
 
-  // The host that answers callbacks now; aborts with a message when there is none, since a
-  // callback without a host is a broken test set-up, not something to answer.
-  static SimHost& active();
+    // The host that answers callbacks now; aborts with a message when there is none, since a
+    // callback without a host is a broken test set-up, not something to answer.
+    static SimHost& active();
 
-  HostSettings& settings() { return settings_; }
-  CallLog& log() { return log_; }
-  FaultInjector& faults() { return faults_; }
-  HandleStore& handles() { return handles_; }
-  SuiteRegistry& suites() { return suites_; }
-  TextDestinations& texts() { return texts_; }
+    HostSettings& settings() { return settings_; }
+    CallLog& log() { return log_; }
+    FaultInjector& faults() { return faults_; }
+    HandleStore& handles() { return handles_; }
+    SuiteRegistry& suites() { return suites_; }
+    TextDestinations& texts() { return texts_; }
 
-  SPBasicSuite* basic_suite() { return &basic_; }
-  PF_UtilCallbacks* utils() { return &utils_; }
-  PF_ProgPtr effect_ref() { return reinterpret_cast<PF_ProgPtr>(&effect_token_); }
-  bool is_premiere() const { return settings_.app == HostApp::premiere_pro; }
+    SPBasicSuite* basic_suite() { return &basic_; }
+    PF_UtilCallbacks* utils() { return &utils_; }
+    PF_ProgPtr effect_ref() { return reinterpret_cast<PF_ProgPtr>(&effect_token_); }
+    bool is_premiere() const { return settings_.app == HostApp::premiere_pro; }
 
-  // A PF_InData as the host fills it for a command: settings, callbacks, basic suite,
-  // the given global and sequence data and the current parameter count.
-  PF_InData make_in_data(PF_Handle global_data, PF_Handle sequence_data);
-  // A cleared PF_OutData carrying the handles the plug-in was given.
-  static PF_OutData make_out_data(PF_Handle global_data, PF_Handle sequence_data);
+    // A PF_InData as the host fills it for a command: settings, callbacks, basic suite,
+    // the given global and sequence data and the current parameter count.
+    PF_InData make_in_data(PF_Handle global_data, PF_Handle sequence_data);
+    // A cleared PF_OutData carrying the handles the plug-in was given.
+    static PF_OutData make_out_data(PF_Handle global_data, PF_Handle sequence_data);
 
-  // Parameters: index 0 is the effect's input layer, then every added parameter.
-  std::vector<AddedParam> added_params() const;
-  std::vector<PF_ParamDef*> param_list();
-  A_long param_count() const;
-  int checked_out_params() const;  // check-outs not yet checked in
-  // Every custom-UI registration, in order.
-  std::vector<PF_CustomUIInfo> registered_ui() const;
+    // Parameters: index 0 is the effect's input layer, then every added parameter.
+    std::vector<AddedParam> added_params() const;
+    std::vector<PF_ParamDef*> param_list();
+    A_long param_count() const;
+    int checked_out_params() const;  // check-outs not yet checked in
+    // Every custom-UI registration, in order.
+    std::vector<PF_CustomUIInfo> registered_ui() const;
 
-  // What the abort and progress callbacks answer (0: go on; 517 PF_Interrupt_CANCEL: stop).
-  void set_abort_result(PF_Err result);
-  PF_Err abort_result() const;
+    // What the abort and progress callbacks answer (0: go on; 517 PF_Interrupt_CANCEL: stop).
+    void set_abort_result(PF_Err result);
+    PF_Err abort_result() const;
 
-  // What functions the host does not model answer (PF_Err_INVALID_CALLBACK by default).
-  void set_unmodelled_result(int code);
-  int unmodelled_result() const;
+    // What functions the host does not model answer (PF_Err_INVALID_CALLBACK by default).
+    void set_unmodelled_result(int code);
+    int unmodelled_result() const;
 
-  // Pixel formats the plug-in declared through the pixel format suites, in order.
-  std::vector<PF_PixelFormat> supported_pixel_formats() const;
+    // Pixel formats the plug-in declared through the pixel format suites, in order.
+    std::vector<PF_PixelFormat> supported_pixel_formats() const;
 
-  // The sequence data of the instance being driven, as the sequence data suite reports it
-  // (the loader keeps it up to date after every command).
-  void set_instance_sequence_data(PF_Handle handle);
-  PF_Handle instance_sequence_data() const;
+    // The sequence data of the instance being driven, as the sequence data suite reports it
+    // (the loader keeps it up to date after every command).
+    void set_instance_sequence_data(PF_Handle handle);
+    PF_Handle instance_sequence_data() const;
 
-  // Names the plug-in registered with the AEGP layer; the id handed out is index + 1.
-  std::vector<std::string> aegp_plugins() const;
+    // Names the plug-in registered with the AEGP layer; the id handed out is index + 1.
+    std::vector<std::string> aegp_plugins() const;
 
-  // Blocks from the basic suite's AllocateBlock that were never freed.
-  std::size_t open_blocks() const;
+    // Blocks from the basic suite's AllocateBlock that were never freed.
+    std::size_t open_blocks() const;
 
-  // Everything the host could not honour (stale handles, unbalanced releases, wrong
-  // effect_ref ...), gathered from its pieces.
-  std::vector<std::string> misuses() const;
+    // Everything the host could not honour (stale handles, unbalanced releases, wrong
+    // effect_ref ...), gathered from its pieces.
+    std::vector<std::string> misuses() const;
 
-  // --- used by the callback pieces ---------------------------------------------------
-  // The error a call must answer: the suite's failure (by source), or an injected fault
-  // set for "source/name" (one source only, "utils/host_new_handle") or for the bare name
-  // (every source); 0 when it is to do its work.
-  int fault_for(std::string_view source, std::string_view name);
-  void record(std::string_view source, std::string_view name, std::string args, int result);
-  // Checks the effect_ref a callback was given; a wrong one is noted as a misuse.
-  bool effect_ref_ok(PF_ProgPtr ref, std::string_view name);
-  void note_misuse(std::string text);
+    // --- used by the callback pieces ---------------------------------------------------
+    // The error a call must answer: the suite's failure (by source), or an injected fault
+    // set for "source/name" (one source only, "utils/host_new_handle") or for the bare name
+    // (every source); 0 when it is to do its work.
+    int fault_for(std::string_view source, std::string_view name);
+    void record(std::string_view source, std::string_view name, std::string args, int result);
+    // Checks the effect_ref a callback was given; a wrong one is noted as a misuse.
+    bool effect_ref_ok(PF_ProgPtr ref, std::string_view name);
+    void note_misuse(std::string text);
 
-  PF_Err add_param(PF_ParamIndex index, const PF_ParamDef& def);
-  PF_Err checkout_param(PF_ParamIndex index, PF_ParamDef* param);
-  PF_Err checkin_param(const PF_ParamDef* param);
-  void register_ui(const PF_CustomUIInfo& info);
-  void add_pixel_format(PF_PixelFormat format);
-  void clear_pixel_formats();
-  A_long register_aegp_plugin(std::string name);
-  void track_block(void* block, std::size_t size);
-  bool untrack_block(void* block);
+    PF_Err add_param(PF_ParamIndex index, const PF_ParamDef& def);
+    PF_Err checkout_param(PF_ParamIndex index, PF_ParamDef* param);
+    PF_Err checkin_param(const PF_ParamDef* param);
+    void register_ui(const PF_CustomUIInfo& info);
+    void add_pixel_format(PF_PixelFormat format);
+    void clear_pixel_formats();
+    A_long register_aegp_plugin(std::string name);
+    void track_block(void* block, std::size_t size);
+    bool untrack_block(void* block);
 
- private:
-  HostSettings settings_;
-  CallLog log_;
-  FaultInjector faults_;
-  HandleStore handles_;
-  SuiteRegistry suites_;
-  TextDestinations texts_;
-  SPBasicSuite basic_{};
-  PF_UtilCallbacks utils_{};
-  PF_InteractCallbacks inter_{};
-  char effect_token_ = 0;
-  SimHost* previous_ = nullptr;
+private:
+    HostSettings settings_;
+    CallLog log_;
+    FaultInjector faults_;
+    HandleStore handles_;
+    SuiteRegistry suites_;
+    TextDestinations texts_;
+    SPBasicSuite basic_{};
+    PF_UtilCallbacks utils_{};
+    PF_InteractCallbacks inter_{};
+    char effect_token_ = 0;
+    SimHost* previous_ = nullptr;
 
-  mutable std::mutex mutex_;
-  PF_ParamDef input_layer_{};
-  std::vector<std::unique_ptr<AddedParam>> params_;
-  int checked_out_ = 0;
-  std::vector<PF_CustomUIInfo> registered_ui_;
-  PF_Err abort_result_ = PF_Err_NONE;
-  int unmodelled_result_ = PF_Err_INVALID_CALLBACK;
-  std::vector<PF_PixelFormat> pixel_formats_;
-  std::vector<std::string> aegp_plugins_;
-  PF_Handle instance_sequence_data_ = nullptr;
-  std::map<void*, std::size_t> blocks_;
-  std::vector<std::string> misuses_;
+    mutable std::mutex mutex_;
+    PF_ParamDef input_layer_{};
+    std::vector<std::unique_ptr<AddedParam>> params_;
+    int checked_out_ = 0;
+    std::vector<PF_CustomUIInfo> registered_ui_;
+    PF_Err abort_result_ = PF_Err_NONE;
+    int unmodelled_result_ = PF_Err_INVALID_CALLBACK;
+    std::vector<PF_PixelFormat> pixel_formats_;
+    std::vector<std::string> aegp_plugins_;
+    PF_Handle instance_sequence_data_ = nullptr;
+    std::map<void*, std::size_t> blocks_;
+    std::vector<std::string> misuses_;
 };
 
 }  // namespace fx

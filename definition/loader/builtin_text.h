@@ -9,17 +9,17 @@
 namespace fx {
 
 enum class BuiltinText {
-  definition,                // the shipped effect definition
-  options_label,             // Options-button label when the definition sets no "dialogbutton"
-  default_vertex_shader,     // vertex shader of a definition without a [vs] section
-  fallback_vertex_shader,    // replaces a vertex shader that does not compile
-  fallback_fragment_shader,  // replaces a fragment shader that does not compile
-  define_directive,          // word that starts each line of the shader defines block ("#define ")
-  shader_confirmation,       // message of the Options command when every shader compiled
-  text_dialog_cancel,        // caption of the text dialog's second button
-  definition_marker,         // 11 characters; a built-in definition starting with them is read from a file
-  definition_folder,         // folder text before the effect name in the per-user data folder
-  definition_extension,      // extension (with its dot) of that definition file
+    definition,                // the shipped effect definition
+    options_label,             // Options-button label when the definition sets no "dialogbutton"
+    default_vertex_shader,     // vertex shader of a definition without a [vs] section
+    fallback_vertex_shader,    // replaces a vertex shader that does not compile
+    fallback_fragment_shader,  // replaces a fragment shader that does not compile
+    define_directive,          // word that starts each line of the shader defines block ("#define ")
+    shader_confirmation,       // message of the Options command when every shader compiled
+    text_dialog_cancel,        // caption of the text dialog's second button
+    definition_marker,         // 11 characters; a built-in definition starting with them is read from a file
+    definition_folder,         // folder text before the effect name in the per-user data folder
+    definition_extension,      // extension (with its dot) of that definition file
 };
 
 // Number of BuiltinText values; the last one above plus one.

@@ -20,45 +20,41 @@ constexpr size_t marker_length = 11;
 // is no place to look: the text stays empty rather than folders being made at the root
 // of the file system.
 DefinitionText redirected_definition(const std::string& effect_name) {
-  std::string user_folder = platform::app_data_folder(platform::DataScope::per_user);
-  if (user_folder.empty()) return {};
-  std::string folder = platform::join_path(
-      user_folder, builtin_text(BuiltinText::definition_folder) + effect_name);
-  platform::create_folder(folder);
-  std::string path =
-      platform::join_path(folder, effect_name + builtin_text(BuiltinText::definition_extension));
-  return {read_file(path), path};
+    std::string user_folder = platform::app_data_folder(platform::DataScope::per_user);
+    if (user_folder.empty()) return {};
+    std::string folder = platform::join_path(user_folder, builtin_text(BuiltinText::definition_folder) + effect_name);
+    platform::create_folder(folder);
+    std::string path = platform::join_path(folder, effect_name + builtin_text(BuiltinText::definition_extension));
+    return {read_file(path), path};
 }
 
 }  // namespace
 
 DefinitionText obtain_definition_text(std::string_view builtin_definition) {
-  const char* override_path = std::getenv(definition_file_variable);
-  if (override_path && *override_path) return {read_file(override_path), override_path};
+    const char* override_path = std::getenv(definition_file_variable);
+    if (override_path && *override_path) return {read_file(override_path), override_path};
 
-  // The text ends at its first NUL, as a C string stored in the library would.
-  std::string_view text = builtin_definition.substr(0, builtin_definition.find('\0'));
-  std::string marker = builtin_text(BuiltinText::definition_marker);
-  if (text.size() >= marker_length && text.substr(0, marker_length) == marker.substr(0, marker_length))
-    return redirected_definition(clean_name(builtin_effect_name));
-  // An enciphered built-in text is not produced by this build: the built-in definition is
-  // stored scrambled like the other built-in texts and used as it stands here.
-  return {std::string(text), ""};
+    // The text ends at its first NUL, as a C string stored in the library would.
+    std::string_view text = builtin_definition.substr(0, builtin_definition.find('\0'));
+    std::string marker = builtin_text(BuiltinText::definition_marker);
+    if (text.size() >= marker_length && text.substr(0, marker_length) == marker.substr(0, marker_length))
+        return redirected_definition(clean_name(builtin_effect_name));
+    // An enciphered built-in text is not produced by this build: the built-in definition is
+    // stored scrambled like the other built-in texts and used as it stands here.
+    return {std::string(text), ""};
 }
 
 void parse_loaded_definition(EffectDefinition& def, std::string text, const ParseEnvironment& env) {
-  parse_definition(def, std::move(text), env);
-  if (def.settings.bundlename.empty()) def.settings.bundlename = clean_name(builtin_effect_name);
+    parse_definition(def, std::move(text), env);
+    if (def.settings.bundlename.empty()) def.settings.bundlename = clean_name(builtin_effect_name);
 }
 
-void load_definition(EffectDefinition& def, std::string_view builtin_definition,
-                     const ParseEnvironment& env) {
-  parse_loaded_definition(def, obtain_definition_text(builtin_definition).text, env);
+void load_definition(EffectDefinition& def, std::string_view builtin_definition, const ParseEnvironment& env) {
+    parse_loaded_definition(def, obtain_definition_text(builtin_definition).text, env);
 }
 
 void load_definition() {
-  load_definition(effect_definition(), builtin_text(BuiltinText::definition),
-                  platform_parse_environment());
+    load_definition(effect_definition(), builtin_text(BuiltinText::definition), platform_parse_environment());
 }
 
 }  // namespace fx

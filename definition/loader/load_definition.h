@@ -23,8 +23,8 @@ inline constexpr const char* definition_file_variable = "FX_DEFINITION_FILE";
 
 // Where a definition text came from.
 struct DefinitionText {
-  std::string text;
-  std::string path;  // the file read, or "" for the built-in text
+    std::string text;
+    std::string path;  // the file read, or "" for the built-in text
 };
 
 // The text to parse, given the built-in definition text (see the order above).
@@ -35,8 +35,7 @@ DefinitionText obtain_definition_text(std::string_view builtin_definition);
 void parse_loaded_definition(EffectDefinition& def, std::string text, const ParseEnvironment& env);
 
 // Parses the text obtained from `builtin_definition` into `def` (parse_loaded_definition).
-void load_definition(EffectDefinition& def, std::string_view builtin_definition,
-                     const ParseEnvironment& env);
+void load_definition(EffectDefinition& def, std::string_view builtin_definition, const ParseEnvironment& env);
 
 // The product's load: the process-wide definition from the built-in text, with the
 // platform's parse environment. Called at global set-up and by the Options button.

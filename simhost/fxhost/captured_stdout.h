@@ -8,19 +8,19 @@
 namespace fx::fxhost {
 
 class CapturedStdout {
- public:
-  CapturedStdout();
-  ~CapturedStdout();
-  CapturedStdout(const CapturedStdout&) = delete;
-  CapturedStdout& operator=(const CapturedStdout&) = delete;
+public:
+    CapturedStdout();
+    ~CapturedStdout();
+    CapturedStdout(const CapturedStdout&) = delete;
+    CapturedStdout& operator=(const CapturedStdout&) = delete;
 
-  // Restores standard output and returns what was written meanwhile. Safe to call once;
-  // later calls return "".
-  std::string finish();
+    // Restores standard output and returns what was written meanwhile. Safe to call once;
+    // later calls return "".
+    std::string finish();
 
- private:
-  std::FILE* sink_ = nullptr;
-  int saved_fd_ = -1;
+private:
+    std::FILE* sink_ = nullptr;
+    int saved_fd_ = -1;
 };
 
 }  // namespace fx::fxhost

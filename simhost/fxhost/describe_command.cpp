@@ -22,55 +22,55 @@ namespace {
 
 // A folder opens for reading on POSIX systems but holds no definition.
 bool readable(const std::string& path) {
-  if (platform::is_folder(path)) return false;
-  std::FILE* file = std::fopen(platform::native_path(path).c_str(), "rb");
-  if (!file) return false;
-  std::fclose(file);
-  return true;
+    if (platform::is_folder(path)) return false;
+    std::FILE* file = std::fopen(platform::native_path(path).c_str(), "rb");
+    if (!file) return false;
+    std::fclose(file);
+    return true;
 }
 
 }  // namespace
 
 int run_describe(const std::vector<std::string>& args) {
-  std::string file;
-  bool file_given = false;
-  for (size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--definition" && i + 1 < args.size()) {
-      file = args[++i];
-      file_given = true;
-    } else if (args[i].rfind("--definition=", 0) == 0) {
-      file = args[i].substr(13);
-      file_given = true;
+    std::string file;
+    bool file_given = false;
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--definition" && i + 1 < args.size()) {
+            file = args[++i];
+            file_given = true;
+        } else if (args[i].rfind("--definition=", 0) == 0) {
+            file = args[i].substr(13);
+            file_given = true;
+        } else {
+            std::cerr << "fxhost describe: unexpected argument \"" << args[i]
+                      << "\", expected: describe [--definition FILE]\n";
+            return 2;
+        }
+    }
+
+    DefinitionText source;
+    if (file_given) {
+        if (file.empty() || !readable(file)) {
+            std::cerr << "fxhost describe: " << file << ": cannot be read, expected a definition file\n";
+            return 1;
+        }
+        source = {read_file(file), file};
     } else {
-      std::cerr << "fxhost describe: unexpected argument \"" << args[i]
-                << "\", expected: describe [--definition FILE]\n";
-      return 2;
+        source = obtain_definition_text(builtin_text(BuiltinText::definition));
+        // The plug-in would load the same empty definition; say why it is empty.
+        if (!source.path.empty() && !readable(source.path))
+            std::cerr << "fxhost describe: " << source.path << ": cannot be read, expected a definition file"
+                      << " (named by " << definition_file_variable << " or the built-in marker); describing the"
+                      << " empty definition the plug-in would load\n";
     }
-  }
 
-  DefinitionText source;
-  if (file_given) {
-    if (file.empty() || !readable(file)) {
-      std::cerr << "fxhost describe: " << file << ": cannot be read, expected a definition file\n";
-      return 1;
-    }
-    source = {read_file(file), file};
-  } else {
-    source = obtain_definition_text(builtin_text(BuiltinText::definition));
-    // The plug-in would load the same empty definition; say why it is empty.
-    if (!source.path.empty() && !readable(source.path))
-      std::cerr << "fxhost describe: " << source.path << ": cannot be read, expected a definition file"
-                << " (named by " << definition_file_variable << " or the built-in marker); describing the"
-                << " empty definition the plug-in would load\n";
-  }
-
-  auto def = std::make_unique<EffectDefinition>();
-  CapturedStdout capture;
-  parse_loaded_definition(*def, std::move(source.text), platform_parse_environment());
-  DescribeContext context{source.path.empty() ? "built-in" : source.path, capture.finish()};
-  std::cerr << context.parser_output;
-  std::cout << definition_json(*def, context);
-  return std::cout.good() ? 0 : 1;
+    auto def = std::make_unique<EffectDefinition>();
+    CapturedStdout capture;
+    parse_loaded_definition(*def, std::move(source.text), platform_parse_environment());
+    DescribeContext context{source.path.empty() ? "built-in" : source.path, capture.finish()};
+    std::cerr << context.parser_output;
+    std::cout << definition_json(*def, context);
+    return std::cout.good() ? 0 : 1;
 }
 
 }  // namespace fx::fxhost

@@ -20,38 +20,38 @@ std::string json_string(std::string_view bytes);
 std::string json_float(float value);
 
 class JsonWriter {
- public:
-  void begin_object();
-  void end_object();
-  // `one_line` keeps the elements on the opening line: for short arrays of numbers.
-  void begin_array(bool one_line = false);
-  void end_array();
+public:
+    void begin_object();
+    void end_object();
+    // `one_line` keeps the elements on the opening line: for short arrays of numbers.
+    void begin_array(bool one_line = false);
+    void end_array();
 
-  // Inside an object: the key of the next value.
-  void key(std::string_view name);
+    // Inside an object: the key of the next value.
+    void key(std::string_view name);
 
-  void value(std::string_view text);
-  void value(const char* text) { value(std::string_view(text)); }
-  void value(int64_t number);
-  void value(int32_t number) { value(static_cast<int64_t>(number)); }
-  void value(bool flag);
-  void value(float number);
+    void value(std::string_view text);
+    void value(const char* text) { value(std::string_view(text)); }
+    void value(int64_t number);
+    void value(int32_t number) { value(static_cast<int64_t>(number)); }
+    void value(bool flag);
+    void value(float number);
 
-  const std::string& text() const { return out_; }
+    const std::string& text() const { return out_; }
 
- private:
-  struct Level {
-    bool object;
-    bool one_line;
-    int count;
-  };
-  void before_value();
-  void raw(std::string_view token);
-  void newline_indent();
+private:
+    struct Level {
+        bool object;
+        bool one_line;
+        int count;
+    };
+    void before_value();
+    void raw(std::string_view token);
+    void newline_indent();
 
-  std::string out_;
-  std::vector<Level> levels_;
-  bool after_key_ = false;
+    std::string out_;
+    std::vector<Level> levels_;
+    bool after_key_ = false;
 };
 
 }  // namespace fx::fxhost

@@ -8,10 +8,10 @@
 namespace fx::fxhost {
 
 struct Subcommand {
-  const char* name;
-  const char* usage;    // arguments, as shown after the name
-  const char* summary;
-  int (*run)(const std::vector<std::string>& args);
+    const char* name;
+    const char* usage;  // arguments, as shown after the name
+    const char* summary;
+    int (*run)(const std::vector<std::string>& args);
 };
 
 // Every subcommand, in the order the usage text lists them.

@@ -3,20 +3,20 @@
 namespace fx::fxhost {
 
 const std::vector<Subcommand>& subcommands() {
-  static const std::vector<Subcommand> all = {
-      {"about", "[--plugin FILE]",
-       "load the plug-in like the host, print its registration and its About text", run_about},
-      {"describe", "[--definition FILE]",
-       "parse a definition (the built-in one, or FILE) and print its model as JSON", run_describe},
-  };
-  return all;
+    static const std::vector<Subcommand> all = {
+        {"about", "[--plugin FILE]", "load the plug-in like the host, print its registration and its About text",
+         run_about},
+        {"describe", "[--definition FILE]",
+         "parse a definition (the built-in one, or FILE) and print its model as JSON", run_describe},
+    };
+    return all;
 }
 
 std::string usage_text() {
-  std::string text = "usage: fxhost COMMAND [ARGUMENTS]\n\ncommands:\n";
-  for (const Subcommand& command : subcommands())
-    text += std::string("  ") + command.name + " " + command.usage + "\n      " + command.summary + "\n";
-  return text;
+    std::string text = "usage: fxhost COMMAND [ARGUMENTS]\n\ncommands:\n";
+    for (const Subcommand& command : subcommands())
+        text += std::string("  ") + command.name + " " + command.usage + "\n      " + command.summary + "\n";
+    return text;
 }
 
 }  // namespace fx::fxhost

@@ -6,12 +6,12 @@
 namespace fx {
 
 void install_ansi_suite(SuiteRegistry& registry) {
-  static const PF_ANSICallbacksSuite1 table = [] {
-    PF_ANSICallbacksSuite1 t{};
-    AnsiCalls<"PF ANSI Suite v1">::fill(t);
-    return t;
-  }();
-  registry.install(kPFANSISuite, kPFANSISuiteVersion1, &table);
+    static const PF_ANSICallbacksSuite1 table = [] {
+        PF_ANSICallbacksSuite1 t{};
+        AnsiCalls<"PF ANSI Suite v1">::fill(t);
+        return t;
+    }();
+    registry.install(kPFANSISuite, kPFANSISuiteVersion1, &table);
 }
 
 }  // namespace fx

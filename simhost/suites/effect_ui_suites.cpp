@@ -8,42 +8,43 @@
 namespace fx {
 
 void install_effect_ui_suites(SuiteRegistry& registry) {
-  static const PF_EffectUISuite1 ui = [] {
-    constexpr FixedName s = "PF Effect UI Suite v1";
-    PF_EffectUISuite1 t{};
-    t.PF_SetOptionsButtonName = accepted<s, "PF_SetOptionsButtonName">(t.PF_SetOptionsButtonName);
-    return t;
-  }();
-  static const PF_EffectCustomUISuite1 custom1 = [] {
-    constexpr FixedName s = "PF Effect Custom UI Suite v1";
-    PF_EffectCustomUISuite1 t{};
-    t.PF_GetDrawingReference = unmodelled<s, "PF_GetDrawingReference">(t.PF_GetDrawingReference);
-    return t;
-  }();
-  static const PF_EffectCustomUISuite2 custom2 = [] {
-    constexpr FixedName s = "PF Effect Custom UI Suite v2";
-    PF_EffectCustomUISuite2 t{};
-    t.PF_GetDrawingReference = unmodelled<s, "PF_GetDrawingReference">(t.PF_GetDrawingReference);
-    t.PF_GetContextAsyncManager = unmodelled<s, "PF_GetContextAsyncManager">(t.PF_GetContextAsyncManager);
-    return t;
-  }();
-  static const PF_EffectCustomUIOverlayThemeSuite1 theme = [] {
-    constexpr FixedName s = "PF Effect Custom UI Overlay Theme Suite v1";
-    PF_EffectCustomUIOverlayThemeSuite1 t{};
-    t.PF_GetPreferredForegroundColor = unmodelled<s, "PF_GetPreferredForegroundColor">(t.PF_GetPreferredForegroundColor);
-    t.PF_GetPreferredShadowColor = unmodelled<s, "PF_GetPreferredShadowColor">(t.PF_GetPreferredShadowColor);
-    t.PF_GetPreferredStrokeWidth = unmodelled<s, "PF_GetPreferredStrokeWidth">(t.PF_GetPreferredStrokeWidth);
-    t.PF_GetPreferredVertexSize = unmodelled<s, "PF_GetPreferredVertexSize">(t.PF_GetPreferredVertexSize);
-    t.PF_GetPreferredShadowOffset = unmodelled<s, "PF_GetPreferredShadowOffset">(t.PF_GetPreferredShadowOffset);
-    t.PF_StrokePath = unmodelled<s, "PF_StrokePath">(t.PF_StrokePath);
-    t.PF_FillPath = unmodelled<s, "PF_FillPath">(t.PF_FillPath);
-    t.PF_FillVertex = unmodelled<s, "PF_FillVertex">(t.PF_FillVertex);
-    return t;
-  }();
-  registry.install(kPFEffectUISuite, kPFEffectUISuiteVersion1, &ui);
-  registry.install(kPFEffectCustomUISuite, kPFEffectCustomUISuiteVersion1, &custom1);
-  registry.install(kPFEffectCustomUISuite, kPFEffectCustomUISuiteVersion2, &custom2);
-  registry.install(kPFEffectCustomUIOverlayThemeSuite, kPFEffectCustomUIOverlayThemeSuiteVersion1, &theme);
+    static const PF_EffectUISuite1 ui = [] {
+        constexpr FixedName s = "PF Effect UI Suite v1";
+        PF_EffectUISuite1 t{};
+        t.PF_SetOptionsButtonName = accepted<s, "PF_SetOptionsButtonName">(t.PF_SetOptionsButtonName);
+        return t;
+    }();
+    static const PF_EffectCustomUISuite1 custom1 = [] {
+        constexpr FixedName s = "PF Effect Custom UI Suite v1";
+        PF_EffectCustomUISuite1 t{};
+        t.PF_GetDrawingReference = unmodelled<s, "PF_GetDrawingReference">(t.PF_GetDrawingReference);
+        return t;
+    }();
+    static const PF_EffectCustomUISuite2 custom2 = [] {
+        constexpr FixedName s = "PF Effect Custom UI Suite v2";
+        PF_EffectCustomUISuite2 t{};
+        t.PF_GetDrawingReference = unmodelled<s, "PF_GetDrawingReference">(t.PF_GetDrawingReference);
+        t.PF_GetContextAsyncManager = unmodelled<s, "PF_GetContextAsyncManager">(t.PF_GetContextAsyncManager);
+        return t;
+    }();
+    static const PF_EffectCustomUIOverlayThemeSuite1 theme = [] {
+        constexpr FixedName s = "PF Effect Custom UI Overlay Theme Suite v1";
+        PF_EffectCustomUIOverlayThemeSuite1 t{};
+        t.PF_GetPreferredForegroundColor =
+            unmodelled<s, "PF_GetPreferredForegroundColor">(t.PF_GetPreferredForegroundColor);
+        t.PF_GetPreferredShadowColor = unmodelled<s, "PF_GetPreferredShadowColor">(t.PF_GetPreferredShadowColor);
+        t.PF_GetPreferredStrokeWidth = unmodelled<s, "PF_GetPreferredStrokeWidth">(t.PF_GetPreferredStrokeWidth);
+        t.PF_GetPreferredVertexSize = unmodelled<s, "PF_GetPreferredVertexSize">(t.PF_GetPreferredVertexSize);
+        t.PF_GetPreferredShadowOffset = unmodelled<s, "PF_GetPreferredShadowOffset">(t.PF_GetPreferredShadowOffset);
+        t.PF_StrokePath = unmodelled<s, "PF_StrokePath">(t.PF_StrokePath);
+        t.PF_FillPath = unmodelled<s, "PF_FillPath">(t.PF_FillPath);
+        t.PF_FillVertex = unmodelled<s, "PF_FillVertex">(t.PF_FillVertex);
+        return t;
+    }();
+    registry.install(kPFEffectUISuite, kPFEffectUISuiteVersion1, &ui);
+    registry.install(kPFEffectCustomUISuite, kPFEffectCustomUISuiteVersion1, &custom1);
+    registry.install(kPFEffectCustomUISuite, kPFEffectCustomUISuiteVersion2, &custom2);
+    registry.install(kPFEffectCustomUIOverlayThemeSuite, kPFEffectCustomUIOverlayThemeSuiteVersion1, &theme);
 }
 
 }  // namespace fx

@@ -18,9 +18,12 @@ PF_Err never_abort(PF_ProgPtr) { return PF_Err_NONE; }
 int host_pixel_bytes(fx::HostPixelFormat format) {
     switch (format) {
         case fx::HostPixelFormat::argb:
-        case fx::HostPixelFormat::bgra: return 4;
-        case fx::HostPixelFormat::ae16: return 8;
-        default: return 16;
+        case fx::HostPixelFormat::bgra:
+            return 4;
+        case fx::HostPixelFormat::ae16:
+            return 8;
+        default:
+            return 16;
     }
 }
 

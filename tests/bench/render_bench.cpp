@@ -31,7 +31,8 @@ const char* const kIdentity =
 // One renderer with a one-pass identity definition and a staged full-HD input.
 class Bench {
 public:
-    explicit Bench(int bits) : definition_(std::make_unique<EffectDefinition>()), frame_(std::make_unique<FrameParams>()) {
+    explicit Bench(int bits)
+        : definition_(std::make_unique<EffectDefinition>()), frame_(std::make_unique<FrameParams>()) {
         auto& settings = definition_->settings;
         definition_->params[0].param = "in0";
         definition_->params[0].type = kParamLayer;

@@ -13,51 +13,53 @@ namespace {
 // again (so include cycles are always exercised), and every preset folder holds the same
 // three files, one with a "|" in its name.
 ParseEnvironment fuzz_environment() {
-  ParseEnvironment env = default_parse_environment();
-  env.read_file = [](const std::string& path) { return "#include " + path + "\n[par]\nname=inc\n"; };
-  env.list_files = [](const std::string& folder, const std::string& filter) {
-    return std::vector<std::string>{folder + "a" + filter, folder + "Dark\\b_c" + filter, folder + "odd|name" + filter};
-  };
-  env.common_app_data_folder = [] { return std::string("C:\\ProgramData"); };
-  env.user_app_data_folder = [] { return std::string("/home/fuzz/.local/share"); };
-  return env;
+    ParseEnvironment env = default_parse_environment();
+    env.read_file = [](const std::string& path) { return "#include " + path + "\n[par]\nname=inc\n"; };
+    env.list_files = [](const std::string& folder, const std::string& filter) {
+        return std::vector<std::string>{folder + "a" + filter, folder + "Dark\\b_c" + filter,
+                                        folder + "odd|name" + filter};
+    };
+    env.common_app_data_folder = [] { return std::string("C:\\ProgramData"); };
+    env.user_app_data_folder = [] { return std::string("/home/fuzz/.local/share"); };
+    return env;
 }
 
 std::string broken_invariant(const EffectDefinition& def, size_t text_size) {
-  const EffectSettings& s = def.settings;
-  // Slot 0 starts as the input layer, but a "[par]" or "[par0]" section may rewrite it,
-  // so only the counts and the completion steps are invariant.
-  if (s.param_count < 1 || s.param_count > kSlotCount) return "param_count " + std::to_string(s.param_count);
-  if (s.layer_count < 1 || s.layer_count > kMaxInputs) return "layer_count " + std::to_string(s.layer_count);
-  if (s.pass_count < 0 || s.pass_count > kMaxPasses) return "pass_count " + std::to_string(s.pass_count);
-  if (s.script_count < 0 || s.script_count > kScriptSlots) return "script_count " + std::to_string(s.script_count);
-  if (s.text_count < 0 || s.text_count > kMaxTexts) return "text_count " + std::to_string(s.text_count);
-  if (s.image_count < 0 || s.image_count > kMaxImages) return "image_count " + std::to_string(s.image_count);
-  if (s.preset_record_count < 0 || (s.preset_record_count > 0 && !s.preset_records)) return "preset records";
-  if (text_size >= 3) {
-    // The completion steps ran.
-    if (s.imgwidth < 1 || s.imgheight < 1) return "image area below 1";
-    if (def.vertex_source.view().find("#version") == std::string_view::npos) return "vertex source without #version";
-    for (int pass = 0; pass < s.pass_count; ++pass)
-      if (def.pass_source[pass].view().find("#version") == std::string_view::npos)
-        return "pass " + std::to_string(pass) + " without #version";
-  }
-  return {};
+    const EffectSettings& s = def.settings;
+    // Slot 0 starts as the input layer, but a "[par]" or "[par0]" section may rewrite it,
+    // so only the counts and the completion steps are invariant.
+    if (s.param_count < 1 || s.param_count > kSlotCount) return "param_count " + std::to_string(s.param_count);
+    if (s.layer_count < 1 || s.layer_count > kMaxInputs) return "layer_count " + std::to_string(s.layer_count);
+    if (s.pass_count < 0 || s.pass_count > kMaxPasses) return "pass_count " + std::to_string(s.pass_count);
+    if (s.script_count < 0 || s.script_count > kScriptSlots) return "script_count " + std::to_string(s.script_count);
+    if (s.text_count < 0 || s.text_count > kMaxTexts) return "text_count " + std::to_string(s.text_count);
+    if (s.image_count < 0 || s.image_count > kMaxImages) return "image_count " + std::to_string(s.image_count);
+    if (s.preset_record_count < 0 || (s.preset_record_count > 0 && !s.preset_records)) return "preset records";
+    if (text_size >= 3) {
+        // The completion steps ran.
+        if (s.imgwidth < 1 || s.imgheight < 1) return "image area below 1";
+        if (def.vertex_source.view().find("#version") == std::string_view::npos)
+            return "vertex source without #version";
+        for (int pass = 0; pass < s.pass_count; ++pass)
+            if (def.pass_source[pass].view().find("#version") == std::string_view::npos)
+                return "pass " + std::to_string(pass) + " without #version";
+    }
+    return {};
 }
 
 }  // namespace
 
 std::string fuzz_parse_definition(const uint8_t* data, size_t size) {
-  static const ParseEnvironment env = fuzz_environment();
-  auto def = std::make_unique<EffectDefinition>();
-  std::string text(reinterpret_cast<const char*>(data), size);
-  parse_definition(*def, text, env);
-  // The parser drops NUL bytes before it looks at the text's length.
-  std::string broken = broken_invariant(*def, text.size() - std::count(text.begin(), text.end(), '\0'));
-  if (!broken.empty()) return broken;
-  std::string json = fxhost::definition_json(*def, {"fuzz", ""});
-  if (json.empty() || json.front() != '{') return "describe output does not start an object";
-  return {};
+    static const ParseEnvironment env = fuzz_environment();
+    auto def = std::make_unique<EffectDefinition>();
+    std::string text(reinterpret_cast<const char*>(data), size);
+    parse_definition(*def, text, env);
+    // The parser drops NUL bytes before it looks at the text's length.
+    std::string broken = broken_invariant(*def, text.size() - std::count(text.begin(), text.end(), '\0'));
+    if (!broken.empty()) return broken;
+    std::string json = fxhost::definition_json(*def, {"fuzz", ""});
+    if (json.empty() || json.front() != '{') return "describe output does not start an object";
+    return {};
 }
 
 }  // namespace fx::test

@@ -13,123 +13,128 @@ namespace {
 
 // Whether `bytes` is well-formed UTF-8 (lead and continuation bytes); JSON text must be.
 bool valid_utf8(const std::string& bytes) {
-  for (size_t i = 0; i < bytes.size();) {
-    unsigned char c = static_cast<unsigned char>(bytes[i]);
-    size_t extra;
-    if (c < 0x80) extra = 0;
-    else if (c >= 0xC2 && c <= 0xDF) extra = 1;
-    else if (c >= 0xE0 && c <= 0xEF) extra = 2;
-    else if (c >= 0xF0 && c <= 0xF4) extra = 3;
-    else return false;
-    if (bytes.size() - i <= extra) return false;
-    for (size_t k = 1; k <= extra; ++k)
-      if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80) return false;
-    i += extra + 1;
-  }
-  return true;
+    for (size_t i = 0; i < bytes.size();) {
+        unsigned char c = static_cast<unsigned char>(bytes[i]);
+        size_t extra;
+        if (c < 0x80)
+            extra = 0;
+        else if (c >= 0xC2 && c <= 0xDF)
+            extra = 1;
+        else if (c >= 0xE0 && c <= 0xEF)
+            extra = 2;
+        else if (c >= 0xF0 && c <= 0xF4)
+            extra = 3;
+        else
+            return false;
+        if (bytes.size() - i <= extra) return false;
+        for (size_t k = 1; k <= extra; ++k)
+            if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80) return false;
+        i += extra + 1;
+    }
+    return true;
 }
 
 // A describe run that must succeed with valid JSON.
 JsonValue describe(const std::vector<std::string>& args, const std::string& env_prefix = "") {
-  FxhostRun run = run_fxhost(args, env_prefix);
-  EXPECT_EQ(run.status, 0) << run.err;
-  EXPECT_TRUE(valid_utf8(run.out));
-  try {
-    return parse_json(run.out);
-  } catch (const std::exception& error) {
-    ADD_FAILURE() << error.what() << "\noutput:\n" << run.out.substr(0, 2000);
-    return {};
-  }
+    FxhostRun run = run_fxhost(args, env_prefix);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(valid_utf8(run.out));
+    try {
+        return parse_json(run.out);
+    } catch (const std::exception& error) {
+        ADD_FAILURE() << error.what() << "\noutput:\n" << run.out.substr(0, 2000);
+        return {};
+    }
 }
 
 JsonValue describe_text(const std::string& definition) {
-  TempFolder temp;
-  return describe({"describe", "--definition", temp.write("def.txt", definition)},
-                  "XDG_DATA_HOME=" + shell_quoted(temp / "user") + " XDG_DATA_DIRS=" + shell_quoted(temp / "common"));
+    TempFolder temp;
+    return describe({"describe", "--definition", temp.write("def.txt", definition)},
+                    "XDG_DATA_HOME=" + shell_quoted(temp / "user") + " XDG_DATA_DIRS=" + shell_quoted(temp / "common"));
 }
 
 float number_as_float(const JsonValue& value) { return std::strtof(value.text.c_str(), nullptr); }
 
 TEST(Describe, BuiltinDefinitionIsDescribedCompletely) {
-  JsonValue model = describe({"describe"}, "env -u FX_DEFINITION_FILE");
-  ASSERT_EQ(model.kind, JsonValue::Kind::object);
-  EXPECT_EQ(model["origin"].text, "built-in");
-  EXPECT_EQ(model["parser_output"].text, "");
-  const JsonValue& settings = model["settings"];
-  EXPECT_EQ(settings["name"].text, "Morvelline 2 Pro");
-  ASSERT_EQ(settings["version"].size(), 3u);
-  EXPECT_EQ(settings["version"][0].integer(), 2);
-  EXPECT_EQ(settings["version"][2].integer(), 2);
-  EXPECT_TRUE(settings["transition"].boolean);
-  EXPECT_FALSE(settings.has("preset_records"));
+    JsonValue model = describe({"describe"}, "env -u FX_DEFINITION_FILE");
+    ASSERT_EQ(model.kind, JsonValue::Kind::object);
+    EXPECT_EQ(model["origin"].text, "built-in");
+    EXPECT_EQ(model["parser_output"].text, "");
+    const JsonValue& settings = model["settings"];
+    EXPECT_EQ(settings["name"].text, "Morvelline 2 Pro");
+    ASSERT_EQ(settings["version"].size(), 3u);
+    EXPECT_EQ(settings["version"][0].integer(), 2);
+    EXPECT_EQ(settings["version"][2].integer(), 2);
+    EXPECT_TRUE(settings["transition"].boolean);
+    EXPECT_FALSE(settings.has("preset_records"));
 
-  int64_t params = settings["param_count"].integer();
-  ASSERT_EQ(model["params"].size(), static_cast<size_t>(params));
-  for (int64_t slot = 0; slot < params; ++slot) {
-    const JsonValue& p = model["params"][slot];
-    EXPECT_EQ(p["slot"].integer(), slot);
-    EXPECT_EQ(p["names"].size(), 10u);
-    EXPECT_EQ(p["default"].size(), 4u);
-    EXPECT_EQ(p["group"].size(), 16u);
-  }
-  EXPECT_EQ(model["params"][0]["param"].text, "in0");
-  EXPECT_EQ(model["params"][0]["names"][0].text, "Source");
+    int64_t params = settings["param_count"].integer();
+    ASSERT_EQ(model["params"].size(), static_cast<size_t>(params));
+    for (int64_t slot = 0; slot < params; ++slot) {
+        const JsonValue& p = model["params"][slot];
+        EXPECT_EQ(p["slot"].integer(), slot);
+        EXPECT_EQ(p["names"].size(), 10u);
+        EXPECT_EQ(p["default"].size(), 4u);
+        EXPECT_EQ(p["group"].size(), 16u);
+    }
+    EXPECT_EQ(model["params"][0]["param"].text, "in0");
+    EXPECT_EQ(model["params"][0]["names"][0].text, "Source");
 
-  int64_t passes = settings["pass_count"].integer();
-  ASSERT_EQ(model["routing"].size(), static_cast<size_t>(passes));
-  ASSERT_EQ(model["pass_source"].size(), static_cast<size_t>(passes));
-  for (int64_t pass = 0; pass < passes; ++pass)
-    EXPECT_EQ(model["routing"][pass]["pass_input"].size(), static_cast<size_t>(settings["layer_count"].integer()));
-  EXPECT_EQ(model["script_source"].size(), static_cast<size_t>(settings["script_count"].integer()));
-  EXPECT_GT(model["preset_records"].size(), 0u);
-  EXPECT_EQ(model["preset_entries"][0]["label"].text, "---");
-  EXPECT_NE(model["vertex_source"].text.find("#version 120"), std::string::npos);
+    int64_t passes = settings["pass_count"].integer();
+    ASSERT_EQ(model["routing"].size(), static_cast<size_t>(passes));
+    ASSERT_EQ(model["pass_source"].size(), static_cast<size_t>(passes));
+    for (int64_t pass = 0; pass < passes; ++pass)
+        EXPECT_EQ(model["routing"][pass]["pass_input"].size(), static_cast<size_t>(settings["layer_count"].integer()));
+    EXPECT_EQ(model["script_source"].size(), static_cast<size_t>(settings["script_count"].integer()));
+    EXPECT_GT(model["preset_records"].size(), 0u);
+    EXPECT_EQ(model["preset_entries"][0]["label"].text, "---");
+    EXPECT_NE(model["vertex_source"].text.find("#version 120"), std::string::npos);
 }
 
 TEST(Describe, SlotFieldsAndRoutingComeOutUnderTheirModelNames) {
-  JsonValue model = describe_text(
-      "[settings]\nname=Two Pass\nversion=3.4\n"
-      "[par1]\nname=Amount\nname2=Alt\nparam=amount\ntype=popup\ntext=A|B|C\ndefault=2\nflags=2\ngroup1=7\nid=40\n"
-      "[routing]\nps1_in0=0\nps1_dow=0.5\nps1_smo=0\nps1_loo=1\n"
-      "[ps0]\nvoid main() { gl_FragColor = vec4(1.0); }\n[ps1]\nps0\n");
-  const JsonValue& p = model["params"][1];
-  EXPECT_EQ(p["param"].text, "amount");
-  EXPECT_EQ(p["names"][0].text, "Amount");
-  EXPECT_EQ(p["names"][2].text, "Alt");
-  ASSERT_EQ(p["items"].size(), 3u);
-  EXPECT_EQ(p["items"][2].text, "C");
-  EXPECT_EQ(p["type"].integer(), 2);
-  EXPECT_EQ(p["components"].integer(), 0);
-  EXPECT_EQ(p["group"][1].integer(), 7);
-  EXPECT_EQ(p["id"].integer(), 40);
-  EXPECT_EQ(number_as_float(p["default"][0]), 2.0f);
-  EXPECT_EQ(number_as_float(p["default"][3]), 0.0f);
-  EXPECT_EQ(model["settings"]["version"][1].integer(), 4);
+    JsonValue model = describe_text(
+        "[settings]\nname=Two Pass\nversion=3.4\n"
+        "[par1]\nname=Amount\nname2=Alt\nparam=amount\ntype=popup\ntext=A|B|C\ndefault=2\nflags=2\ngroup1=7\nid=40\n"
+        "[routing]\nps1_in0=0\nps1_dow=0.5\nps1_smo=0\nps1_loo=1\n"
+        "[ps0]\nvoid main() { gl_FragColor = vec4(1.0); }\n[ps1]\nps0\n");
+    const JsonValue& p = model["params"][1];
+    EXPECT_EQ(p["param"].text, "amount");
+    EXPECT_EQ(p["names"][0].text, "Amount");
+    EXPECT_EQ(p["names"][2].text, "Alt");
+    ASSERT_EQ(p["items"].size(), 3u);
+    EXPECT_EQ(p["items"][2].text, "C");
+    EXPECT_EQ(p["type"].integer(), 2);
+    EXPECT_EQ(p["components"].integer(), 0);
+    EXPECT_EQ(p["group"][1].integer(), 7);
+    EXPECT_EQ(p["id"].integer(), 40);
+    EXPECT_EQ(number_as_float(p["default"][0]), 2.0f);
+    EXPECT_EQ(number_as_float(p["default"][3]), 0.0f);
+    EXPECT_EQ(model["settings"]["version"][1].integer(), 4);
 
-  const JsonValue& second = model["routing"][1];
-  EXPECT_EQ(second["pass"].integer(), 1);
-  EXPECT_EQ(second["pass_input"][0].integer(), 0);
-  EXPECT_EQ(number_as_float(second["pass_downsample"]), 0.5f);
-  EXPECT_EQ(second["pass_smooth"].integer(), 0);
-  EXPECT_EQ(second["pass_loop"].integer(), 1);
-  EXPECT_EQ(model["pass_source"][1].text, model["pass_source"][0].text);
+    const JsonValue& second = model["routing"][1];
+    EXPECT_EQ(second["pass"].integer(), 1);
+    EXPECT_EQ(second["pass_input"][0].integer(), 0);
+    EXPECT_EQ(number_as_float(second["pass_downsample"]), 0.5f);
+    EXPECT_EQ(second["pass_smooth"].integer(), 0);
+    EXPECT_EQ(second["pass_loop"].integer(), 1);
+    EXPECT_EQ(model["pass_source"][1].text, model["pass_source"][0].text);
 }
 
 struct FloatCase {
-  const char* name;
-  const char* written;
+    const char* name;
+    const char* written;
 };
 
 class DescribeFloats : public ::testing::TestWithParam<FloatCase> {};
 
 TEST_P(DescribeFloats, ReadBackToTheSameFloat) {
-  const char* written = GetParam().written;
-  JsonValue model = describe_text(std::string("[par1]\nname=x\nmin=") + written + "\n");
-  const JsonValue& min = model["params"][1]["min"];
-  ASSERT_EQ(min.kind, JsonValue::Kind::number) << min.text;
-  float expected = static_cast<float>(std::atof(written));
-  EXPECT_EQ(number_as_float(min), expected) << "written " << written << ", described " << min.text;
-  EXPECT_EQ(std::signbit(number_as_float(min)), std::signbit(expected));
+    const char* written = GetParam().written;
+    JsonValue model = describe_text(std::string("[par1]\nname=x\nmin=") + written + "\n");
+    const JsonValue& min = model["params"][1]["min"];
+    ASSERT_EQ(min.kind, JsonValue::Kind::number) << min.text;
+    float expected = static_cast<float>(std::atof(written));
+    EXPECT_EQ(number_as_float(min), expected) << "written " << written << ", described " << min.text;
+    EXPECT_EQ(std::signbit(number_as_float(min)), std::signbit(expected));
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, DescribeFloats,
@@ -140,106 +145,114 @@ INSTANTIATE_TEST_SUITE_P(Rows, DescribeFloats,
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Describe, NonFiniteNumbersStayValidJson) {
-  JsonValue model = describe_text("[par1]\nname=x\ndefault=nan|inf|-inf\nmax=1e999\n");
-  const JsonValue& d = model["params"][1]["default"];
-  EXPECT_EQ(d[0].kind, JsonValue::Kind::string);
-  EXPECT_EQ(d[0].text, "NaN");
-  EXPECT_EQ(d[1].text, "Infinity");
-  EXPECT_EQ(d[2].text, "-Infinity");
-  EXPECT_EQ(model["params"][1]["max"].text, "Infinity");
+    JsonValue model = describe_text("[par1]\nname=x\ndefault=nan|inf|-inf\nmax=1e999\n");
+    const JsonValue& d = model["params"][1]["default"];
+    EXPECT_EQ(d[0].kind, JsonValue::Kind::string);
+    EXPECT_EQ(d[0].text, "NaN");
+    EXPECT_EQ(d[1].text, "Infinity");
+    EXPECT_EQ(d[2].text, "-Infinity");
+    EXPECT_EQ(model["params"][1]["max"].text, "Infinity");
 }
 
 TEST(Describe, TextsAreEscapedByteSafely) {
-  TempFolder temp;
-  std::string name = std::string("Tab\there \"q\" back\\slash \x01 bell\x7f caf\xc3\xa9 lone\xe9 cut\xe2\x82");
-  FxhostRun run = run_fxhost({"describe", "--definition", temp.write("def.txt", "[settings]\ndescription=" + name + "\n")});
-  ASSERT_EQ(run.status, 0) << run.err;
-  ASSERT_TRUE(valid_utf8(run.out));
-  JsonValue model = parse_json(run.out);
-  EXPECT_EQ(model["settings"]["description"].text,
-            "Tab\there \"q\" back\\slash \x01 bell\x7f caf\xc3\xa9 lone\xc3\xa9 cut\xc3\xa2\xc2\x82");
-  // Lone bytes are written as the code point of the same number, never dropped.
-  EXPECT_NE(run.out.find("lone\\u00e9 cut\\u00e2\\u0082"), std::string::npos);
-  EXPECT_NE(run.out.find("caf\xc3\xa9"), std::string::npos);
+    TempFolder temp;
+    std::string name = std::string("Tab\there \"q\" back\\slash \x01 bell\x7f caf\xc3\xa9 lone\xe9 cut\xe2\x82");
+    FxhostRun run =
+        run_fxhost({"describe", "--definition", temp.write("def.txt", "[settings]\ndescription=" + name + "\n")});
+    ASSERT_EQ(run.status, 0) << run.err;
+    ASSERT_TRUE(valid_utf8(run.out));
+    JsonValue model = parse_json(run.out);
+    EXPECT_EQ(model["settings"]["description"].text,
+              "Tab\there \"q\" back\\slash \x01 bell\x7f caf\xc3\xa9 lone\xc3\xa9 cut\xc3\xa2\xc2\x82");
+    // Lone bytes are written as the code point of the same number, never dropped.
+    EXPECT_NE(run.out.find("lone\\u00e9 cut\\u00e2\\u0082"), std::string::npos);
+    EXPECT_NE(run.out.find("caf\xc3\xa9"), std::string::npos);
 }
 
 TEST(Describe, ParserMessagesGoToStandardErrorAndTheReport) {
-  TempFolder temp;
-  FxhostRun run = run_fxhost({"describe", "--definition", temp.write("def.txt", "[par1]\nname=x\n[preset]\n[par2]\nname=y\n")});
-  ASSERT_EQ(run.status, 0) << run.err;
-  JsonValue model = parse_json(run.out);
-  EXPECT_NE(model["parser_output"].text.find("exception on line [preset]"), std::string::npos);
-  EXPECT_NE(run.err.find("exception on line [preset]"), std::string::npos);
-  EXPECT_EQ(model["settings"]["param_count"].integer(), 2) << "reading stopped at the bad line";
+    TempFolder temp;
+    FxhostRun run =
+        run_fxhost({"describe", "--definition", temp.write("def.txt", "[par1]\nname=x\n[preset]\n[par2]\nname=y\n")});
+    ASSERT_EQ(run.status, 0) << run.err;
+    JsonValue model = parse_json(run.out);
+    EXPECT_NE(model["parser_output"].text.find("exception on line [preset]"), std::string::npos);
+    EXPECT_NE(run.err.find("exception on line [preset]"), std::string::npos);
+    EXPECT_EQ(model["settings"]["param_count"].integer(), 2) << "reading stopped at the bad line";
 }
 
 TEST(Describe, OverrideVariableIsHonouredWithoutAnArgument) {
-  TempFolder temp;
-  std::string file = temp.write("def.txt", "[settings]\nname=Override\n");
-  JsonValue model = describe({"describe"}, "FX_DEFINITION_FILE=" + shell_quoted(file));
-  EXPECT_EQ(model["origin"].text, file);
-  EXPECT_EQ(model["settings"]["name"].text, "Override");
-  EXPECT_EQ(model["settings"]["bundlename"].text, "Override");
+    TempFolder temp;
+    std::string file = temp.write("def.txt", "[settings]\nname=Override\n");
+    JsonValue model = describe({"describe"}, "FX_DEFINITION_FILE=" + shell_quoted(file));
+    EXPECT_EQ(model["origin"].text, file);
+    EXPECT_EQ(model["settings"]["name"].text, "Override");
+    EXPECT_EQ(model["settings"]["bundlename"].text, "Override");
 }
 
 TEST(Describe, UnreadableOverrideIsDescribedAsThePluginWouldLoadItWithAWarning) {
-  FxhostRun run = run_fxhost({"describe"}, "FX_DEFINITION_FILE=/nonexistent/def.txt");
-  ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_NE(run.err.find("/nonexistent/def.txt: cannot be read"), std::string::npos) << run.err;
-  JsonValue model = parse_json(run.out);
-  EXPECT_EQ(model["origin"].text, "/nonexistent/def.txt");
-  EXPECT_EQ(model["settings"]["param_count"].integer(), 1);
+    FxhostRun run = run_fxhost({"describe"}, "FX_DEFINITION_FILE=/nonexistent/def.txt");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.err.find("/nonexistent/def.txt: cannot be read"), std::string::npos) << run.err;
+    JsonValue model = parse_json(run.out);
+    EXPECT_EQ(model["origin"].text, "/nonexistent/def.txt");
+    EXPECT_EQ(model["settings"]["param_count"].integer(), 1);
 }
 
 TEST(Describe, EmptyFileDescribesTheEmptyDefinition) {
-  JsonValue model = describe_text("");
-  EXPECT_EQ(model["settings"]["param_count"].integer(), 1);
-  EXPECT_EQ(model["settings"]["bundlename"].text, "Morvelline 2 Pro");
-  EXPECT_EQ(model["routing"].size(), 0u);
+    JsonValue model = describe_text("");
+    EXPECT_EQ(model["settings"]["param_count"].integer(), 1);
+    EXPECT_EQ(model["settings"]["bundlename"].text, "Morvelline 2 Pro");
+    EXPECT_EQ(model["routing"].size(), 0u);
 }
 
 struct FailureCase {
-  const char* name;
-  std::vector<std::string> args;
-  int status;
-  const char* message;
+    const char* name;
+    std::vector<std::string> args;
+    int status;
+    const char* message;
 };
 
 class DescribeFailures : public ::testing::TestWithParam<FailureCase> {};
 
 TEST_P(DescribeFailures, ExplainOnStandardErrorAndPrintNothing) {
-  const FailureCase& c = GetParam();
-  FxhostRun run = run_fxhost(c.args);
-  EXPECT_EQ(run.status, c.status);
-  EXPECT_EQ(run.out, "");
-  EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+    const FailureCase& c = GetParam();
+    FxhostRun run = run_fxhost(c.args);
+    EXPECT_EQ(run.status, c.status);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, DescribeFailures,
     ::testing::Values(
-        FailureCase{"missing_file", {"describe", "--definition", "/nonexistent/def.txt"}, 1, "/nonexistent/def.txt: cannot be read"},
+        FailureCase{"missing_file",
+                    {"describe", "--definition", "/nonexistent/def.txt"},
+                    1,
+                    "/nonexistent/def.txt: cannot be read"},
         FailureCase{"folder_as_file", {"describe", "--definition=/"}, 1, "cannot be read"},
         FailureCase{"unexpected_argument", {"describe", "--defnition", "x"}, 2, "unexpected argument \"--defnition\""},
         FailureCase{"unknown_command", {"descibe"}, 2, "unknown command \"descibe\""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Describe, ArbitraryBytesNeverBreakTheOutput) {
-  std::mt19937 random(77);
-  const std::string pieces[] = {"[par", "[ps", "]\n", "=", "|", "##", "[sho", "[replace]\n", "\n", "type=popup",
-                                "default=", "ps1_in", "flags=802", "\xff", "\0", "[preset_a_1]\n", "1e40", "-"};
-  for (int round = 0; round < 12; ++round) {
-    std::string text;
-    for (int i = 0; i < 60; ++i) {
-      if (random() % 3 == 0) text += static_cast<char>(random() % 256);
-      else text += pieces[random() % std::size(pieces)];
+    std::mt19937 random(77);
+    const std::string pieces[] = {
+        "[par",       "[ps",      "]\n",    "=",         "|",    "##", "[sho",           "[replace]\n", "\n",
+        "type=popup", "default=", "ps1_in", "flags=802", "\xff", "\0", "[preset_a_1]\n", "1e40",        "-"};
+    for (int round = 0; round < 12; ++round) {
+        std::string text;
+        for (int i = 0; i < 60; ++i) {
+            if (random() % 3 == 0)
+                text += static_cast<char>(random() % 256);
+            else
+                text += pieces[random() % std::size(pieces)];
+        }
+        TempFolder temp;
+        FxhostRun run = run_fxhost({"describe", "--definition", temp.write("def.txt", text)});
+        ASSERT_EQ(run.status, 0) << "round " << round << ": " << run.err;
+        ASSERT_TRUE(valid_utf8(run.out)) << "round " << round;
+        EXPECT_NO_THROW(parse_json(run.out)) << "round " << round;
     }
-    TempFolder temp;
-    FxhostRun run = run_fxhost({"describe", "--definition", temp.write("def.txt", text)});
-    ASSERT_EQ(run.status, 0) << "round " << round << ": " << run.err;
-    ASSERT_TRUE(valid_utf8(run.out)) << "round " << round;
-    EXPECT_NO_THROW(parse_json(run.out)) << "round " << round;
-  }
 }
 
 }  // namespace

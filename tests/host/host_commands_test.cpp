@@ -108,9 +108,7 @@ TEST_F(HostCommands, OptionsMarksTextsDirtyAndReleasesEverything) {
                            })
                     .get())
         << "process mutex left locked";
-#if FX_HAVE_DEFINITION_LOADER
     EXPECT_NE(effect_definition().settings.name.str(), "stale") << "the definition was not reloaded";
-#endif
 }
 
 TEST_F(HostCommands, OptionsWaitsForTheProcessMutexBeforeReloading) {

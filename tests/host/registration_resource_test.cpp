@@ -10,13 +10,11 @@
 #include <string>
 #include <vector>
 
-#if FX_HAVE_DEFINITION_LOADER
 #include "definition/loader/builtin_text.h"
 #include "definition/loader/load_definition.h"
-#endif
 #include "host/pipl/pipl_encoding.h"
-#include "host/registration.h"
 #include "host/pipl/pipl_section.h"
+#include "host/registration.h"
 #include "simhost/elf_section_reader.h"
 
 namespace fx {
@@ -126,7 +124,6 @@ TEST(RegistrationResource, ResourceScriptHoldsTheSameBytes) {
     EXPECT_EQ(bytes, expected) << first_difference(bytes, expected);
 }
 
-#if FX_HAVE_DEFINITION_LOADER
 // The resource's effect version and the version global set-up reports from the shipped
 // definition describe one release: a new release edits both or neither.
 TEST(RegistrationResource, EffectVersionIsTheShippedDefinitionsVersion) {
@@ -136,7 +133,6 @@ TEST(RegistrationResource, EffectVersionIsTheShippedDefinitionsVersion) {
     EXPECT_EQ(registration::pack_effect_version(v[0], v[1], v[2]), registration::effect_version)
         << "shipped definition version " << v[0] << "." << v[1] << "." << v[2];
 }
-#endif
 
 }  // namespace
 }  // namespace fx

@@ -11,66 +11,67 @@ namespace fx {
 namespace {
 
 TEST(ReadFile, ReturnsEveryByteUntranslated) {
-  test::TempFolder temp;
-  std::string content("line\r\nwith\0nul\n\xff", 16);
-  std::string path = temp.write("def.txt", content);
-  EXPECT_EQ(read_file(path), content);
+    test::TempFolder temp;
+    std::string content("line\r\nwith\0nul\n\xff", 16);
+    std::string path = temp.write("def.txt", content);
+    EXPECT_EQ(read_file(path), content);
 }
 
 TEST(ReadFile, EmptyMissingOrFolderPathsReadAsEmpty) {
-  test::TempFolder temp;
-  temp.write("empty.txt", "");
-  EXPECT_EQ(read_file(""), "");
-  EXPECT_EQ(read_file(temp / "missing.txt"), "");
-  EXPECT_EQ(read_file(temp / "empty.txt"), "");
-  EXPECT_EQ(read_file(temp.path()), "");
+    test::TempFolder temp;
+    temp.write("empty.txt", "");
+    EXPECT_EQ(read_file(""), "");
+    EXPECT_EQ(read_file(temp / "missing.txt"), "");
+    EXPECT_EQ(read_file(temp / "empty.txt"), "");
+    EXPECT_EQ(read_file(temp.path()), "");
 }
 
 TEST(ReadFile, ReadsPathsWrittenWithBackslashes) {
-  test::TempFolder temp;
-  temp.write("Presets/Dark/a.fxpr", "abc");
-  EXPECT_EQ(read_file(temp.path() + "\\Presets\\Dark\\a.fxpr"), "abc");
+    test::TempFolder temp;
+    temp.write("Presets/Dark/a.fxpr", "abc");
+    EXPECT_EQ(read_file(temp.path() + "\\Presets\\Dark\\a.fxpr"), "abc");
 }
 
 TEST(ReadFile, ReadsFilesLargerThanOneChunk) {
-  test::TempFolder temp;
-  std::string content(100000, 'x');
-  for (size_t i = 0; i < content.size(); i += 97) content[i] = static_cast<char>('a' + i % 26);
-  EXPECT_EQ(read_file(temp.write("big.txt", content)), content);
+    test::TempFolder temp;
+    std::string content(100000, 'x');
+    for (size_t i = 0; i < content.size(); i += 97) content[i] = static_cast<char>('a' + i % 26);
+    EXPECT_EQ(read_file(temp.write("big.txt", content)), content);
 }
 
 std::vector<std::string> sorted(std::vector<std::string> list) {
-  std::sort(list.begin(), list.end());
-  return list;
+    std::sort(list.begin(), list.end());
+    return list;
 }
 
 TEST(ListFilesWithFilter, MatchesTheLowercasedFullPath) {
-  test::TempFolder temp;
-  temp.write("a.fxpr", "1");
-  temp.write("Dark/B_C.FXPR", "2");
-  temp.write("notes.txt", "3");
-  temp.write("fxpr-notes/readme.txt", "4");
-  std::string folder = temp.path() + "/";
-  EXPECT_EQ(sorted(list_files(folder, ".fxpr")), (std::vector<std::string>{folder + "Dark/B_C.FXPR", folder + "a.fxpr"}));
-  // The filter is looked for in the whole path, folder levels included.
-  EXPECT_EQ(sorted(list_files(folder, "FXPR-")), (std::vector<std::string>{folder + "fxpr-notes/readme.txt"}));
-  EXPECT_TRUE(list_files(folder, ".none").empty());
+    test::TempFolder temp;
+    temp.write("a.fxpr", "1");
+    temp.write("Dark/B_C.FXPR", "2");
+    temp.write("notes.txt", "3");
+    temp.write("fxpr-notes/readme.txt", "4");
+    std::string folder = temp.path() + "/";
+    EXPECT_EQ(sorted(list_files(folder, ".fxpr")),
+              (std::vector<std::string>{folder + "Dark/B_C.FXPR", folder + "a.fxpr"}));
+    // The filter is looked for in the whole path, folder levels included.
+    EXPECT_EQ(sorted(list_files(folder, "FXPR-")), (std::vector<std::string>{folder + "fxpr-notes/readme.txt"}));
+    EXPECT_TRUE(list_files(folder, ".none").empty());
 }
 
 struct FolderTextCase {
-  const char* name;
-  std::string suffix;    // appended to the temporary folder's path
-  std::string between;   // expected between that text and the file name
+    const char* name;
+    std::string suffix;   // appended to the temporary folder's path
+    std::string between;  // expected between that text and the file name
 };
 
 class ListFilesFolderText : public ::testing::TestWithParam<FolderTextCase> {};
 
 TEST_P(ListFilesFolderText, KeepsTheFolderTextAsWritten) {
-  const FolderTextCase& c = GetParam();
-  test::TempFolder temp;
-  temp.write("Presets/x.fxpr", "1");
-  std::string folder = temp.path() + c.suffix;
-  EXPECT_EQ(list_files(folder, ".fxpr"), (std::vector<std::string>{folder + c.between + "x.fxpr"}));
+    const FolderTextCase& c = GetParam();
+    test::TempFolder temp;
+    temp.write("Presets/x.fxpr", "1");
+    std::string folder = temp.path() + c.suffix;
+    EXPECT_EQ(list_files(folder, ".fxpr"), (std::vector<std::string>{folder + c.between + "x.fxpr"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, ListFilesFolderText,

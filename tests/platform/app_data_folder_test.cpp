@@ -12,24 +12,24 @@ namespace {
 using std::nullopt;
 
 struct FolderCase {
-  const char* name;
-  std::optional<std::string> home;
-  std::optional<std::string> data_home;
-  std::optional<std::string> data_dirs;
-  std::string per_user;
-  std::string all_users;
+    const char* name;
+    std::optional<std::string> home;
+    std::optional<std::string> data_home;
+    std::optional<std::string> data_dirs;
+    std::string per_user;
+    std::string all_users;
 };
 
 class AppDataFolderTest : public ::testing::TestWithParam<FolderCase> {};
 
 TEST_P(AppDataFolderTest, FollowsTheXdgConventions) {
-  const FolderCase& c = GetParam();
-  test::ScopedEnv env;
-  env.set("HOME", c.home);
-  env.set("XDG_DATA_HOME", c.data_home);
-  env.set("XDG_DATA_DIRS", c.data_dirs);
-  EXPECT_EQ(app_data_folder(DataScope::per_user), c.per_user);
-  EXPECT_EQ(app_data_folder(DataScope::all_users), c.all_users);
+    const FolderCase& c = GetParam();
+    test::ScopedEnv env;
+    env.set("HOME", c.home);
+    env.set("XDG_DATA_HOME", c.data_home);
+    env.set("XDG_DATA_DIRS", c.data_dirs);
+    EXPECT_EQ(app_data_folder(DataScope::per_user), c.per_user);
+    EXPECT_EQ(app_data_folder(DataScope::all_users), c.all_users);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -42,9 +42,10 @@ INSTANTIATE_TEST_SUITE_P(
         FolderCase{"relative_data_home_ignored", "/home/ann", "relative/data", nullopt, "/home/ann/.local/share",
                    "/usr/local/share"},
         FolderCase{"empty_data_home_ignored", "/home/ann", "", "", "/home/ann/.local/share", "/usr/local/share"},
-        FolderCase{"first_absolute_data_dir", "/home/ann", nullopt, "rel:/usr/share:/opt/share", "/home/ann/.local/share",
-                   "/usr/share"},
-        FolderCase{"only_relative_data_dirs", "/home/ann", nullopt, "a:b:", "/home/ann/.local/share", "/usr/local/share"},
+        FolderCase{"first_absolute_data_dir", "/home/ann", nullopt, "rel:/usr/share:/opt/share",
+                   "/home/ann/.local/share", "/usr/share"},
+        FolderCase{"only_relative_data_dirs", "/home/ann", nullopt, "a:b:", "/home/ann/.local/share",
+                   "/usr/local/share"},
         FolderCase{"no_home_no_per_user_folder", nullopt, nullopt, nullopt, "", "/usr/local/share"}),
     [](const auto& info) { return std::string(info.param.name); });
 

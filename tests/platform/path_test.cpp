@@ -6,34 +6,33 @@ namespace fx::platform {
 namespace {
 
 struct JoinCase {
-  const char* name;
-  const char* folder;
-  const char* file;
-  const char* expected;
+    const char* name;
+    const char* folder;
+    const char* file;
+    const char* expected;
 };
 
 class JoinPathTest : public ::testing::TestWithParam<JoinCase> {};
 
 TEST_P(JoinPathTest, AddsOneSeparatorOnlyWhereNeeded) {
-  const JoinCase& c = GetParam();
-  EXPECT_EQ(join_path(c.folder, c.file), c.expected) << "folder \"" << c.folder << "\" file \"" << c.file << "\"";
+    const JoinCase& c = GetParam();
+    EXPECT_EQ(join_path(c.folder, c.file), c.expected) << "folder \"" << c.folder << "\" file \"" << c.file << "\"";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, JoinPathTest,
-    ::testing::Values(JoinCase{"plain", "/data/fx", "a.txt", "/data/fx/a.txt"},
-                      JoinCase{"trailing_slash", "/data/fx/", "a.txt", "/data/fx/a.txt"},
-                      JoinCase{"trailing_backslash", "C:\\fx\\", "a.txt", "C:\\fx\\a.txt"},
-                      JoinCase{"empty_folder", "", "a.txt", "a.txt"},
-                      JoinCase{"empty_name", "/data", "", "/data/"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Rows, JoinPathTest,
+                         ::testing::Values(JoinCase{"plain", "/data/fx", "a.txt", "/data/fx/a.txt"},
+                                           JoinCase{"trailing_slash", "/data/fx/", "a.txt", "/data/fx/a.txt"},
+                                           JoinCase{"trailing_backslash", "C:\\fx\\", "a.txt", "C:\\fx\\a.txt"},
+                                           JoinCase{"empty_folder", "", "a.txt", "a.txt"},
+                                           JoinCase{"empty_name", "/data", "", "/data/"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(NativePath, BackslashesBecomeThePlatformSeparator) {
 #ifdef _WIN32
-  EXPECT_EQ(native_path("C:\\a/b\\c"), "C:\\a/b\\c");
+    EXPECT_EQ(native_path("C:\\a/b\\c"), "C:\\a/b\\c");
 #else
-  EXPECT_EQ(native_path("/home/u\\Morvelline 2\\Dark\\a.fxpr"), "/home/u/Morvelline 2/Dark/a.fxpr");
-  EXPECT_EQ(native_path("plain/path"), "plain/path");
+    EXPECT_EQ(native_path("/home/u\\Morvelline 2\\Dark\\a.fxpr"), "/home/u/Morvelline 2/Dark/a.fxpr");
+    EXPECT_EQ(native_path("plain/path"), "plain/path");
 #endif
 }
 

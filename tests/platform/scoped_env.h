@@ -9,27 +9,31 @@
 namespace fx::test {
 
 class ScopedEnv {
- public:
-  ScopedEnv() = default;
-  ScopedEnv(const ScopedEnv&) = delete;
-  ScopedEnv& operator=(const ScopedEnv&) = delete;
-  ~ScopedEnv() {
-    for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) {
-      if (it->second) setenv(it->first.c_str(), it->second->c_str(), 1);
-      else unsetenv(it->first.c_str());
+public:
+    ScopedEnv() = default;
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+    ~ScopedEnv() {
+        for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) {
+            if (it->second)
+                setenv(it->first.c_str(), it->second->c_str(), 1);
+            else
+                unsetenv(it->first.c_str());
+        }
     }
-  }
 
-  // `value` nullopt clears the variable.
-  void set(const std::string& name, std::optional<std::string> value) {
-    const char* old = std::getenv(name.c_str());
-    saved_.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
-    if (value) setenv(name.c_str(), value->c_str(), 1);
-    else unsetenv(name.c_str());
-  }
+    // `value` nullopt clears the variable.
+    void set(const std::string& name, std::optional<std::string> value) {
+        const char* old = std::getenv(name.c_str());
+        saved_.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
+        if (value)
+            setenv(name.c_str(), value->c_str(), 1);
+        else
+            unsetenv(name.c_str());
+    }
 
- private:
-  std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
+private:
+    std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
 };
 
 }  // namespace fx::test

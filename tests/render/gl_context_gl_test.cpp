@@ -25,8 +25,8 @@ using GlContextTest = GlTest;
 class CallerContext {
 public:
     CallerContext() {
-        auto get_platform_display = reinterpret_cast<PFNEGLGETPLATFORMDISPLAYEXTPROC>(
-            eglGetProcAddress("eglGetPlatformDisplayEXT"));
+        auto get_platform_display =
+            reinterpret_cast<PFNEGLGETPLATFORMDISPLAYEXTPROC>(eglGetProcAddress("eglGetPlatformDisplayEXT"));
         if (get_platform_display != nullptr) {
             display_ = get_platform_display(EGL_PLATFORM_SURFACELESS_MESA, EGL_DEFAULT_DISPLAY, nullptr);
         }
@@ -172,17 +172,14 @@ TEST_P(TextureCountGlTest, OneTexturePerInputAndPassOrRoutedBufferUpTo32) {
     EXPECT_EQ(renderer.texture_slot(0).id, 0u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Counts, TextureCountGlTest,
-                         ::testing::Values(TextureCountCase{"three_passes_two_inputs", 3, 2, 5, -1},
-                                           TextureCountCase{"capped_at_32", 30, 5, 32, -1},
-                                           TextureCountCase{"exactly_32", 31, 1, 32, -1},
-                                           TextureCountCase{"routed_to_a_higher_buffer", 2, 1, 10, 9},
-                                           TextureCountCase{"routed_beyond_32", 2, 1, 32, 40},
-                                           TextureCountCase{"routed_to_the_largest_number", 2, 1, 32,
-                                                            std::numeric_limits<int>::max()}),
-                         [](const ::testing::TestParamInfo<TextureCountCase>& info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Counts, TextureCountGlTest,
+    ::testing::Values(TextureCountCase{"three_passes_two_inputs", 3, 2, 5, -1},
+                      TextureCountCase{"capped_at_32", 30, 5, 32, -1}, TextureCountCase{"exactly_32", 31, 1, 32, -1},
+                      TextureCountCase{"routed_to_a_higher_buffer", 2, 1, 10, 9},
+                      TextureCountCase{"routed_beyond_32", 2, 1, 32, 40},
+                      TextureCountCase{"routed_to_the_largest_number", 2, 1, 32, std::numeric_limits<int>::max()}),
+    [](const ::testing::TestParamInfo<TextureCountCase>& info) { return std::string(info.param.name); });
 
 TEST_F(GlContextTest, ReloadedDefinitionWithMorePassesGetsItsTextures) {
     RenderRun run(make_definition({kIdentityShader}));

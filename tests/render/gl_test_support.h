@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -51,13 +51,11 @@ inline std::string fragment(const std::string& declarations, const std::string& 
     return "#version 120\nvarying vec2 uv;\n" + declarations + "\nvoid main() {\n" + body + "\n}\n";
 }
 
-inline const std::string kIdentityShader =
-    fragment("uniform sampler2D in0;", "gl_FragColor = texture2D(in0, uv);");
+inline const std::string kIdentityShader = fragment("uniform sampler2D in0;", "gl_FragColor = texture2D(in0, uv);");
 
 // A definition with slot 0 as the input layer, the given passes and layer count, and
 // float render targets so that shader values come back exactly.
-inline std::unique_ptr<EffectDefinition> make_definition(const std::vector<std::string>& passes,
-                                                         int layer_count = 1) {
+inline std::unique_ptr<EffectDefinition> make_definition(const std::vector<std::string>& passes, int layer_count = 1) {
     auto definition = std::make_unique<EffectDefinition>();
     auto& settings = definition->settings;
     ParamDef& input = definition->params[0];
@@ -82,8 +80,7 @@ inline std::unique_ptr<EffectDefinition> make_definition(const std::vector<std::
 }
 
 // Adds a parameter slot after the last one.
-inline ParamDef& add_param(EffectDefinition& definition, const char* name, std::int32_t type,
-                           std::int32_t components) {
+inline ParamDef& add_param(EffectDefinition& definition, const char* name, std::int32_t type, std::int32_t components) {
     const int slot = definition.settings.param_count++;
     ParamDef& param = definition.params[slot];
     param.param = name;

@@ -60,7 +60,8 @@ TEST_F(PassPipelineGlTest, ThreeChannelAndPaddedRowsArriveInPlace) {
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(row_bytes) * height, 0xEE);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
-            for (int c = 0; c < 3; ++c) bytes[y * row_bytes + x * 3 + c] = static_cast<std::uint8_t>(10 * (y * width + x) + c);
+            for (int c = 0; c < 3; ++c)
+                bytes[y * row_bytes + x * 3 + c] = static_cast<std::uint8_t>(10 * (y * width + x) + c);
         }
     }
     StagedPicture input;
@@ -144,18 +145,17 @@ TEST_P(PassLoopGlTest, PassPairsRepeatInTurn) {
     EXPECT_EQ(run.at(0, 0, 0), row.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Orders, PassLoopGlTest,
-    ::testing::Values(
-        // 0, 1: (0 + 1/16) * 2
-        LoopCase{"no_loop_flag", 3, 0, 0.125f},
-        // 0, 1, 0, 1, 0, 1: 1/16 -> 2/16 -> 3/16 -> 6/16 -> 7/16 -> 14/16
-        LoopCase{"three_iterations", 3, 1, 0.875f},
-        // loop flag 2 doubles the repeats: n = 2 * (2 - 1) = 2, three rounds
-        LoopCase{"loop_multiplier", 2, 2, 0.875f},
-        // iterations 1 never repeats
-        LoopCase{"single_iteration", 1, 5, 0.125f}),
-    [](const ::testing::TestParamInfo<LoopCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Orders, PassLoopGlTest,
+                         ::testing::Values(
+                             // 0, 1: (0 + 1/16) * 2
+                             LoopCase{"no_loop_flag", 3, 0, 0.125f},
+                             // 0, 1, 0, 1, 0, 1: 1/16 -> 2/16 -> 3/16 -> 6/16 -> 7/16 -> 14/16
+                             LoopCase{"three_iterations", 3, 1, 0.875f},
+                             // loop flag 2 doubles the repeats: n = 2 * (2 - 1) = 2, three rounds
+                             LoopCase{"loop_multiplier", 2, 2, 0.875f},
+                             // iterations 1 never repeats
+                             LoopCase{"single_iteration", 1, 5, 0.125f}),
+                         [](const ::testing::TestParamInfo<LoopCase>& info) { return std::string(info.param.name); });
 
 TEST_F(PassPipelineGlTest, PairRepeatsAreBounded) {
     // A huge iteration count from a parameter value: the pair runs at most 4097 times

@@ -58,7 +58,8 @@ TEST(PixelUpload, ConvertsEachFormatToStagedRgba) {
                 std::memcpy(&f, staged + 4 * ch, sizeof f);
                 got = f;
             }
-            EXPECT_EQ(got, c.staged[ch]) << "channel " << "RGBA"[ch];
+            EXPECT_EQ(got, c.staged[ch]) << "channel "
+                                         << "RGBA"[ch];
         }
         if (bytes) {
             EXPECT_EQ(staged[4], 0xAB) << "an 8-bit pixel spans 4 staged bytes";

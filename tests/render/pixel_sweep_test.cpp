@@ -30,9 +30,18 @@ double quantised(float v, double white) {
 // of ordinary ones; padded so that the row is four channels a pixel with a tail.
 std::vector<float> sweep(double white) {
     const float inf = std::numeric_limits<float>::infinity();
-    std::vector<float> values = {0.0f, -0.0f, 1.0f, 0.5f, -0.2f, 1.7f, inf, -inf,
-                                 std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::denorm_min(),
-                                 -std::numeric_limits<float>::denorm_min(), std::nextafter(1.0f, 2.0f),
+    std::vector<float> values = {0.0f,
+                                 -0.0f,
+                                 1.0f,
+                                 0.5f,
+                                 -0.2f,
+                                 1.7f,
+                                 inf,
+                                 -inf,
+                                 std::numeric_limits<float>::quiet_NaN(),
+                                 std::numeric_limits<float>::denorm_min(),
+                                 -std::numeric_limits<float>::denorm_min(),
+                                 std::nextafter(1.0f, 2.0f),
                                  std::nextafter(1.0f, 0.0f)};
     for (int k = 0; k < static_cast<int>(white); ++k) {
         float t = static_cast<float>((k + 0.5) / white);
@@ -61,8 +70,9 @@ TEST(PixelSweep, IntegerDownloadsFollowTheRoundingRule) {
                 const double got = test::get_letter(format, &host[x * test::pixel_bytes(format)], "RGBA"[c]);
                 if (got != quantised(v, white)) {
                     ++mismatches;
-                    ADD_FAILURE() << "pixel " << x << " channel " << "RGBA"[c] << ": value " << std::hexfloat << v
-                                  << std::defaultfloat << " gave " << got << ", expected " << quantised(v, white);
+                    ADD_FAILURE() << "pixel " << x << " channel "
+                                  << "RGBA"[c] << ": value " << std::hexfloat << v << std::defaultfloat << " gave "
+                                  << got << ", expected " << quantised(v, white);
                 }
             }
         }
@@ -114,7 +124,8 @@ TEST(PixelSweep, IntegerUploadsCoverEveryHostValue) {
                     got = f;
                 }
                 const double expected = bytes ? host_value(x, c) : host_value(x, c) / 32768.0;
-                ASSERT_EQ(got, expected) << "pixel " << x << " channel " << "RGBA"[c];
+                ASSERT_EQ(got, expected) << "pixel " << x << " channel "
+                                         << "RGBA"[c];
             }
         }
     }

@@ -19,12 +19,18 @@ struct HostPixelShape {
 
 inline HostPixelShape host_shape(HostPixelFormat format) {
     switch (format) {
-        case HostPixelFormat::argb: return {1, false, "ARGB"};
-        case HostPixelFormat::bgra: return {1, false, "BGRA"};
-        case HostPixelFormat::ae16: return {2, false, "ARGB"};
-        case HostPixelFormat::ae32: return {4, true, "ARGB"};
-        case HostPixelFormat::BGra: return {4, true, "BGRA"};
-        case HostPixelFormat::BGaL: return {4, true, "BGRA"};
+        case HostPixelFormat::argb:
+            return {1, false, "ARGB"};
+        case HostPixelFormat::bgra:
+            return {1, false, "BGRA"};
+        case HostPixelFormat::ae16:
+            return {2, false, "ARGB"};
+        case HostPixelFormat::ae32:
+            return {4, true, "ARGB"};
+        case HostPixelFormat::BGra:
+            return {4, true, "BGRA"};
+        case HostPixelFormat::BGaL:
+            return {4, true, "BGRA"};
     }
     return {4, true, "RGBA"};
 }
@@ -78,12 +84,18 @@ inline double get_letter(HostPixelFormat format, const unsigned char* pixel, cha
 
 inline const char* format_name(HostPixelFormat format) {
     switch (format) {
-        case HostPixelFormat::argb: return "argb";
-        case HostPixelFormat::bgra: return "bgra";
-        case HostPixelFormat::ae16: return "ae16";
-        case HostPixelFormat::ae32: return "ae32";
-        case HostPixelFormat::BGra: return "BGra";
-        case HostPixelFormat::BGaL: return "BGaL";
+        case HostPixelFormat::argb:
+            return "argb";
+        case HostPixelFormat::bgra:
+            return "bgra";
+        case HostPixelFormat::ae16:
+            return "ae16";
+        case HostPixelFormat::ae32:
+            return "ae32";
+        case HostPixelFormat::BGra:
+            return "BGra";
+        case HostPixelFormat::BGaL:
+            return "BGaL";
     }
     return "unknown";
 }

@@ -14,8 +14,8 @@ namespace {
 
 struct SamplerCase {
     const char* name;
-    int repeat;         // the frame's wrap mode
-    int pass_smooth;    // the pass's filter (-1: the frame's)
+    int repeat;       // the frame's wrap mode
+    int pass_smooth;  // the pass's filter (-1: the frame's)
     int frame_smooth;
     float expected[2];  // red of the two probe reads
 };
@@ -38,8 +38,7 @@ TEST_P(SamplerStateGlTest, InputIsSampledAsConfigured) {
                  "gl_FragColor = vec4(texture2D(in0, a[0]).r, texture2D(in0, a[1]).r, 0.0, 1.0);");
     auto definition = make_definition({probe});
     definition->settings.pass_smooth[0] = row.pass_smooth;
-    const StagedPicture input =
-        float_picture(4, 1, {0.1f, 0, 0, 1, 0.2f, 0, 0, 1, 0.3f, 0, 0, 1, 0.4f, 0, 0, 1});
+    const StagedPicture input = float_picture(4, 1, {0.1f, 0, 0, 1, 0.2f, 0, 0, 1, 0.3f, 0, 0, 1, 0.4f, 0, 0, 1});
     RenderRun run(std::move(definition));
     run.set_input(0, input);
     run.frame().repeat = row.repeat;
@@ -49,17 +48,18 @@ TEST_P(SamplerStateGlTest, InputIsSampledAsConfigured) {
     EXPECT_NEAR(run.at(0, 0, 1), row.expected[1], 1e-5f) << row.name;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    States, SamplerStateGlTest,
-    ::testing::Values(SamplerCase{"clamp_by_default", 0, 0, 0, {0.4f, 0.1f}},
-                      SamplerCase{"repeat", 1, 0, 0, {0.1f, 0.3f}},
-                      SamplerCase{"mirrored_repeat", 2, 0, 0, {0.4f, 0.2f}},
-                      SamplerCase{"unknown_repeat_clamps", 7, 0, 0, {0.4f, 0.1f}},
-                      SamplerCase{"pass_nearest_overrides_frame_linear", 0, 0, 1, {0.3f, 0.1f}},
-                      SamplerCase{"pass_linear", 0, 1, 0, {0.25f, 0.1f}},
-                      SamplerCase{"frame_linear_when_pass_defers", 0, -1, 1, {0.25f, 0.1f}},
-                      SamplerCase{"mipmapped_magnifies_linearly", 0, 2, 0, {0.25f, 0.1f}}),
-    [](const ::testing::TestParamInfo<SamplerCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(States, SamplerStateGlTest,
+                         ::testing::Values(SamplerCase{"clamp_by_default", 0, 0, 0, {0.4f, 0.1f}},
+                                           SamplerCase{"repeat", 1, 0, 0, {0.1f, 0.3f}},
+                                           SamplerCase{"mirrored_repeat", 2, 0, 0, {0.4f, 0.2f}},
+                                           SamplerCase{"unknown_repeat_clamps", 7, 0, 0, {0.4f, 0.1f}},
+                                           SamplerCase{"pass_nearest_overrides_frame_linear", 0, 0, 1, {0.3f, 0.1f}},
+                                           SamplerCase{"pass_linear", 0, 1, 0, {0.25f, 0.1f}},
+                                           SamplerCase{"frame_linear_when_pass_defers", 0, -1, 1, {0.25f, 0.1f}},
+                                           SamplerCase{"mipmapped_magnifies_linearly", 0, 2, 0, {0.25f, 0.1f}}),
+                         [](const ::testing::TestParamInfo<SamplerCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 }  // namespace
 }  // namespace fx::test

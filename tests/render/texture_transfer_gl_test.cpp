@@ -94,12 +94,12 @@ INSTANTIATE_TEST_SUITE_P(
                       StorageCase{"setting_9_without_range_is_auto", 9, 0, 8, GL_RGBA8, GL_RGBA8},
                       StorageCase{"setting_9_with_range_is_float", 9, 1, 8, GL_RGBA32F, GL_RGBA32F},
                       StorageCase{"gl_value_used_directly", GL_RGB10_A2, 0, 8, GL_RGB10_A2, GL_RGB10_A2},
-                      StorageCase{"value_the_driver_refuses_falls_back_to_8_bit", 12345, 0, 32, GL_RGBA8,
-                                  GL_RGBA8}),
+                      StorageCase{"value_the_driver_refuses_falls_back_to_8_bit", 12345, 0, 32, GL_RGBA8, GL_RGBA8}),
     [](const ::testing::TestParamInfo<StorageCase>& info) { return std::string(info.param.name); });
 
 TEST_F(TextureTransferGlTest, HighRangeFloatStorageKeepsValuesAbove1From8BitInputs) {
-    auto definition = make_definition({fragment("uniform sampler2D in0;", "gl_FragColor = texture2D(in0, uv) * 300.0;")});
+    auto definition =
+        make_definition({fragment("uniform sampler2D in0;", "gl_FragColor = texture2D(in0, uv) * 300.0;")});
     definition->settings.informat = 9;
     definition->settings.outformat = 9;
     definition->settings.range = 1;
@@ -151,13 +151,14 @@ TEST_P(RefusedUploadGlTest, UploadLeavesTheTextureUntouched) {
     for (int k = 0; k < kTextureSlots; ++k) EXPECT_EQ(run.renderer().texture_slot(k).width, 0) << "slot " << k;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Refusals, RefusedUploadGlTest,
-    ::testing::Values(RefusedUploadCase{"row_shorter_than_its_pixels", 0, 32, 4 * 16 - 1},
-                      RefusedUploadCase{"slot_beyond_the_textures", 5, 32, 64},
-                      RefusedUploadCase{"negative_slot", -1, 32, 64},
-                      RefusedUploadCase{"depth_neither_8_nor_32", 0, 16, 64}),
-    [](const ::testing::TestParamInfo<RefusedUploadCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Refusals, RefusedUploadGlTest,
+                         ::testing::Values(RefusedUploadCase{"row_shorter_than_its_pixels", 0, 32, 4 * 16 - 1},
+                                           RefusedUploadCase{"slot_beyond_the_textures", 5, 32, 64},
+                                           RefusedUploadCase{"negative_slot", -1, 32, 64},
+                                           RefusedUploadCase{"depth_neither_8_nor_32", 0, 16, 64}),
+                         [](const ::testing::TestParamInfo<RefusedUploadCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST_F(TextureTransferGlTest, ReadBackRefusesABufferSmallerThanTheTexture) {
     RenderRun run(make_definition({kIdentityShader}));

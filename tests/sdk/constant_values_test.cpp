@@ -42,7 +42,8 @@ static_assert(static_cast<A_long>(A_Err_RESERVED_18) == 18, "A_Err_RESERVED_18")
 static_assert(static_cast<A_long>(A_Err_RESERVED_19) == 19, "A_Err_RESERVED_19");
 static_assert(static_cast<A_long>(A_Err_RESERVED_20) == 20, "A_Err_RESERVED_20");
 static_assert(static_cast<A_long>(A_Err_RESERVED_21) == 21, "A_Err_RESERVED_21");
-static_assert(static_cast<A_long>(A_Err_NOT_IN_CACHE_OR_COMPUTE_PENDING) == 22, "A_Err_NOT_IN_CACHE_OR_COMPUTE_PENDING");
+static_assert(static_cast<A_long>(A_Err_NOT_IN_CACHE_OR_COMPUTE_PENDING) == 22,
+              "A_Err_NOT_IN_CACHE_OR_COMPUTE_PENDING");
 static_assert(static_cast<A_long>(A_Err_PROJECT_LOAD_FATAL) == 23, "A_Err_PROJECT_LOAD_FATAL");
 static_assert(static_cast<A_long>(A_Err_EFFECT_APPLY_FATAL) == 24, "A_Err_EFFECT_APPLY_FATAL");
 static_assert(static_cast<A_long>(A_Err_LAST) == 25, "A_Err_LAST");
@@ -98,10 +99,14 @@ static_assert(static_cast<A_long>(PF_ParamFlag_RESERVED3) == 16, "PF_ParamFlag_R
 static_assert(static_cast<A_long>(PF_ParamFlag_COLLAPSE_TWIRLY) == 32, "PF_ParamFlag_COLLAPSE_TWIRLY");
 static_assert(static_cast<A_long>(PF_ParamFlag_SUPERVISE) == 64, "PF_ParamFlag_SUPERVISE");
 static_assert(static_cast<A_long>(PF_ParamFlag_START_COLLAPSED) == 32, "PF_ParamFlag_START_COLLAPSED");
-static_assert(static_cast<A_long>(PF_ParamFlag_USE_VALUE_FOR_OLD_PROJECTS) == 128, "PF_ParamFlag_USE_VALUE_FOR_OLD_PROJECTS");
-static_assert(static_cast<A_long>(PF_ParamFlag_LAYER_PARAM_IS_TRACKMATTE) == 128, "PF_ParamFlag_LAYER_PARAM_IS_TRACKMATTE");
-static_assert(static_cast<A_long>(PF_ParamFlag_EXCLUDE_FROM_HAVE_INPUTS_CHANGED) == 256, "PF_ParamFlag_EXCLUDE_FROM_HAVE_INPUTS_CHANGED");
-static_assert(static_cast<A_long>(PF_ParamFlag_SKIP_REVEAL_WHEN_UNHIDDEN) == 512, "PF_ParamFlag_SKIP_REVEAL_WHEN_UNHIDDEN");
+static_assert(static_cast<A_long>(PF_ParamFlag_USE_VALUE_FOR_OLD_PROJECTS) == 128,
+              "PF_ParamFlag_USE_VALUE_FOR_OLD_PROJECTS");
+static_assert(static_cast<A_long>(PF_ParamFlag_LAYER_PARAM_IS_TRACKMATTE) == 128,
+              "PF_ParamFlag_LAYER_PARAM_IS_TRACKMATTE");
+static_assert(static_cast<A_long>(PF_ParamFlag_EXCLUDE_FROM_HAVE_INPUTS_CHANGED) == 256,
+              "PF_ParamFlag_EXCLUDE_FROM_HAVE_INPUTS_CHANGED");
+static_assert(static_cast<A_long>(PF_ParamFlag_SKIP_REVEAL_WHEN_UNHIDDEN) == 512,
+              "PF_ParamFlag_SKIP_REVEAL_WHEN_UNHIDDEN");
 
 // PF_Err_NONE ...
 static_assert(static_cast<A_long>(PF_Err_NONE) == 0, "PF_Err_NONE");
@@ -132,7 +137,8 @@ static_assert(static_cast<A_long>(PF_OutFlag_KEEP_RESOURCE_OPEN) == 1, "PF_OutFl
 static_assert(static_cast<A_long>(PF_OutFlag_WIDE_TIME_INPUT) == 2, "PF_OutFlag_WIDE_TIME_INPUT");
 static_assert(static_cast<A_long>(PF_OutFlag_NON_PARAM_VARY) == 4, "PF_OutFlag_NON_PARAM_VARY");
 static_assert(static_cast<A_long>(PF_OutFlag_RESERVED6) == 8, "PF_OutFlag_RESERVED6");
-static_assert(static_cast<A_long>(PF_OutFlag_SEQUENCE_DATA_NEEDS_FLATTENING) == 16, "PF_OutFlag_SEQUENCE_DATA_NEEDS_FLATTENING");
+static_assert(static_cast<A_long>(PF_OutFlag_SEQUENCE_DATA_NEEDS_FLATTENING) == 16,
+              "PF_OutFlag_SEQUENCE_DATA_NEEDS_FLATTENING");
 static_assert(static_cast<A_long>(PF_OutFlag_I_DO_DIALOG) == 32, "PF_OutFlag_I_DO_DIALOG");
 static_assert(static_cast<A_long>(PF_OutFlag_USE_OUTPUT_EXTENT) == 64, "PF_OutFlag_USE_OUTPUT_EXTENT");
 static_assert(static_cast<A_long>(PF_OutFlag_SEND_DO_DIALOG) == 128, "PF_OutFlag_SEND_DO_DIALOG");
@@ -151,8 +157,10 @@ static_assert(static_cast<A_long>(PF_OutFlag_I_USE_SHUTTER_ANGLE) == 524288, "PF
 static_assert(static_cast<A_long>(PF_OutFlag_I_USE_AUDIO) == 1048576, "PF_OutFlag_I_USE_AUDIO");
 static_assert(static_cast<A_long>(PF_OutFlag_I_AM_OBSOLETE) == 2097152, "PF_OutFlag_I_AM_OBSOLETE");
 static_assert(static_cast<A_long>(PF_OutFlag_FORCE_RERENDER) == 4194304, "PF_OutFlag_FORCE_RERENDER");
-static_assert(static_cast<A_long>(PF_OutFlag_PiPL_OVERRIDES_OUTDATA_OUTFLAGS) == 8388608, "PF_OutFlag_PiPL_OVERRIDES_OUTDATA_OUTFLAGS");
-static_assert(static_cast<A_long>(PF_OutFlag_I_HAVE_EXTERNAL_DEPENDENCIES) == 16777216, "PF_OutFlag_I_HAVE_EXTERNAL_DEPENDENCIES");
+static_assert(static_cast<A_long>(PF_OutFlag_PiPL_OVERRIDES_OUTDATA_OUTFLAGS) == 8388608,
+              "PF_OutFlag_PiPL_OVERRIDES_OUTDATA_OUTFLAGS");
+static_assert(static_cast<A_long>(PF_OutFlag_I_HAVE_EXTERNAL_DEPENDENCIES) == 16777216,
+              "PF_OutFlag_I_HAVE_EXTERNAL_DEPENDENCIES");
 static_assert(static_cast<A_long>(PF_OutFlag_DEEP_COLOR_AWARE) == 33554432, "PF_OutFlag_DEEP_COLOR_AWARE");
 static_assert(static_cast<A_long>(PF_OutFlag_SEND_UPDATE_PARAMS_UI) == 67108864, "PF_OutFlag_SEND_UPDATE_PARAMS_UI");
 static_assert(static_cast<A_long>(PF_OutFlag_AUDIO_FLOAT_ONLY) == 134217728, "PF_OutFlag_AUDIO_FLOAT_ONLY");
@@ -163,34 +171,48 @@ static_assert(static_cast<A_long>(PF_OutFlag_AUDIO_EFFECT_ONLY) == (-2147483647 
 
 // PF_OutFlag2_NONE ...
 static_assert(static_cast<A_long>(PF_OutFlag2_NONE) == 0, "PF_OutFlag2_NONE");
-static_assert(static_cast<A_long>(PF_OutFlag2_SUPPORTS_QUERY_DYNAMIC_FLAGS) == 1, "PF_OutFlag2_SUPPORTS_QUERY_DYNAMIC_FLAGS");
+static_assert(static_cast<A_long>(PF_OutFlag2_SUPPORTS_QUERY_DYNAMIC_FLAGS) == 1,
+              "PF_OutFlag2_SUPPORTS_QUERY_DYNAMIC_FLAGS");
 static_assert(static_cast<A_long>(PF_OutFlag2_I_USE_3D_CAMERA) == 2, "PF_OutFlag2_I_USE_3D_CAMERA");
 static_assert(static_cast<A_long>(PF_OutFlag2_I_USE_3D_LIGHTS) == 4, "PF_OutFlag2_I_USE_3D_LIGHTS");
-static_assert(static_cast<A_long>(PF_OutFlag2_PARAM_GROUP_START_COLLAPSED_FLAG) == 8, "PF_OutFlag2_PARAM_GROUP_START_COLLAPSED_FLAG");
+static_assert(static_cast<A_long>(PF_OutFlag2_PARAM_GROUP_START_COLLAPSED_FLAG) == 8,
+              "PF_OutFlag2_PARAM_GROUP_START_COLLAPSED_FLAG");
 static_assert(static_cast<A_long>(PF_OutFlag2_I_AM_THREADSAFE) == 16, "PF_OutFlag2_I_AM_THREADSAFE");
-static_assert(static_cast<A_long>(PF_OutFlag2_CAN_COMBINE_WITH_DESTINATION) == 32, "PF_OutFlag2_CAN_COMBINE_WITH_DESTINATION");
+static_assert(static_cast<A_long>(PF_OutFlag2_CAN_COMBINE_WITH_DESTINATION) == 32,
+              "PF_OutFlag2_CAN_COMBINE_WITH_DESTINATION");
 static_assert(static_cast<A_long>(PF_OutFlag2_DOESNT_NEED_EMPTY_PIXELS) == 64, "PF_OutFlag2_DOESNT_NEED_EMPTY_PIXELS");
 static_assert(static_cast<A_long>(PF_OutFlag2_REVEALS_ZERO_ALPHA) == 128, "PF_OutFlag2_REVEALS_ZERO_ALPHA");
-static_assert(static_cast<A_long>(PF_OutFlag2_PRESERVES_FULLY_OPAQUE_PIXELS) == 256, "PF_OutFlag2_PRESERVES_FULLY_OPAQUE_PIXELS");
+static_assert(static_cast<A_long>(PF_OutFlag2_PRESERVES_FULLY_OPAQUE_PIXELS) == 256,
+              "PF_OutFlag2_PRESERVES_FULLY_OPAQUE_PIXELS");
 static_assert(static_cast<A_long>(PF_OutFlag2_SUPPORTS_SMART_RENDER) == 1024, "PF_OutFlag2_SUPPORTS_SMART_RENDER");
 static_assert(static_cast<A_long>(PF_OutFlag2_RESERVED9) == 2048, "PF_OutFlag2_RESERVED9");
 static_assert(static_cast<A_long>(PF_OutFlag2_FLOAT_COLOR_AWARE) == 4096, "PF_OutFlag2_FLOAT_COLOR_AWARE");
-static_assert(static_cast<A_long>(PF_OutFlag2_I_USE_COLORSPACE_ENUMERATION) == 8192, "PF_OutFlag2_I_USE_COLORSPACE_ENUMERATION");
+static_assert(static_cast<A_long>(PF_OutFlag2_I_USE_COLORSPACE_ENUMERATION) == 8192,
+              "PF_OutFlag2_I_USE_COLORSPACE_ENUMERATION");
 static_assert(static_cast<A_long>(PF_OutFlag2_I_AM_DEPRECATED) == 16384, "PF_OutFlag2_I_AM_DEPRECATED");
-static_assert(static_cast<A_long>(PF_OutFlag2_PPRO_DO_NOT_CLONE_SEQUENCE_DATA_FOR_RENDER) == 32768, "PF_OutFlag2_PPRO_DO_NOT_CLONE_SEQUENCE_DATA_FOR_RENDER");
+static_assert(static_cast<A_long>(PF_OutFlag2_PPRO_DO_NOT_CLONE_SEQUENCE_DATA_FOR_RENDER) == 32768,
+              "PF_OutFlag2_PPRO_DO_NOT_CLONE_SEQUENCE_DATA_FOR_RENDER");
 static_assert(static_cast<A_long>(PF_OutFlag2_RESERVED10) == 65536, "PF_OutFlag2_RESERVED10");
-static_assert(static_cast<A_long>(PF_OutFlag2_AUTOMATIC_WIDE_TIME_INPUT) == 131072, "PF_OutFlag2_AUTOMATIC_WIDE_TIME_INPUT");
+static_assert(static_cast<A_long>(PF_OutFlag2_AUTOMATIC_WIDE_TIME_INPUT) == 131072,
+              "PF_OutFlag2_AUTOMATIC_WIDE_TIME_INPUT");
 static_assert(static_cast<A_long>(PF_OutFlag2_I_USE_TIMECODE) == 262144, "PF_OutFlag2_I_USE_TIMECODE");
-static_assert(static_cast<A_long>(PF_OutFlag2_DEPENDS_ON_UNREFERENCED_MASKS) == 524288, "PF_OutFlag2_DEPENDS_ON_UNREFERENCED_MASKS");
+static_assert(static_cast<A_long>(PF_OutFlag2_DEPENDS_ON_UNREFERENCED_MASKS) == 524288,
+              "PF_OutFlag2_DEPENDS_ON_UNREFERENCED_MASKS");
 static_assert(static_cast<A_long>(PF_OutFlag2_OUTPUT_IS_WATERMARKED) == 1048576, "PF_OutFlag2_OUTPUT_IS_WATERMARKED");
-static_assert(static_cast<A_long>(PF_OutFlag2_I_MIX_GUID_DEPENDENCIES) == 2097152, "PF_OutFlag2_I_MIX_GUID_DEPENDENCIES");
+static_assert(static_cast<A_long>(PF_OutFlag2_I_MIX_GUID_DEPENDENCIES) == 2097152,
+              "PF_OutFlag2_I_MIX_GUID_DEPENDENCIES");
 static_assert(static_cast<A_long>(PF_OutFlag2_AE13_5_THREADSAFE) == 4194304, "PF_OutFlag2_AE13_5_THREADSAFE");
-static_assert(static_cast<A_long>(PF_OutFlag2_SUPPORTS_GET_FLATTENED_SEQUENCE_DATA) == 8388608, "PF_OutFlag2_SUPPORTS_GET_FLATTENED_SEQUENCE_DATA");
-static_assert(static_cast<A_long>(PF_OutFlag2_CUSTOM_UI_ASYNC_MANAGER) == 16777216, "PF_OutFlag2_CUSTOM_UI_ASYNC_MANAGER");
-static_assert(static_cast<A_long>(PF_OutFlag2_SUPPORTS_GPU_RENDER_F32) == 33554432, "PF_OutFlag2_SUPPORTS_GPU_RENDER_F32");
+static_assert(static_cast<A_long>(PF_OutFlag2_SUPPORTS_GET_FLATTENED_SEQUENCE_DATA) == 8388608,
+              "PF_OutFlag2_SUPPORTS_GET_FLATTENED_SEQUENCE_DATA");
+static_assert(static_cast<A_long>(PF_OutFlag2_CUSTOM_UI_ASYNC_MANAGER) == 16777216,
+              "PF_OutFlag2_CUSTOM_UI_ASYNC_MANAGER");
+static_assert(static_cast<A_long>(PF_OutFlag2_SUPPORTS_GPU_RENDER_F32) == 33554432,
+              "PF_OutFlag2_SUPPORTS_GPU_RENDER_F32");
 static_assert(static_cast<A_long>(PF_OutFlag2_RESERVED12) == 67108864, "PF_OutFlag2_RESERVED12");
-static_assert(static_cast<A_long>(PF_OutFlag2_SUPPORTS_THREADED_RENDERING) == 134217728, "PF_OutFlag2_SUPPORTS_THREADED_RENDERING");
-static_assert(static_cast<A_long>(PF_OutFlag2_MUTABLE_RENDER_SEQUENCE_DATA_SLOWER) == 268435456, "PF_OutFlag2_MUTABLE_RENDER_SEQUENCE_DATA_SLOWER");
+static_assert(static_cast<A_long>(PF_OutFlag2_SUPPORTS_THREADED_RENDERING) == 134217728,
+              "PF_OutFlag2_SUPPORTS_THREADED_RENDERING");
+static_assert(static_cast<A_long>(PF_OutFlag2_MUTABLE_RENDER_SEQUENCE_DATA_SLOWER) == 268435456,
+              "PF_OutFlag2_MUTABLE_RENDER_SEQUENCE_DATA_SLOWER");
 
 // PF_InFlag_NONE ...
 static_assert(static_cast<A_long>(PF_InFlag_NONE) == 0, "PF_InFlag_NONE");
@@ -304,8 +326,10 @@ static_assert(static_cast<A_long>(PF_GPU_Framework_METAL) == 2, "PF_GPU_Framewor
 static_assert(static_cast<A_long>(PF_GPU_Framework_CUDA) == 3, "PF_GPU_Framework_CUDA");
 
 // PF_RenderOutputFlag_RETURNS_EXTRA_PIXELS ...
-static_assert(static_cast<A_long>(PF_RenderOutputFlag_RETURNS_EXTRA_PIXELS) == 1, "PF_RenderOutputFlag_RETURNS_EXTRA_PIXELS");
-static_assert(static_cast<A_long>(PF_RenderOutputFlag_GPU_RENDER_POSSIBLE) == 2, "PF_RenderOutputFlag_GPU_RENDER_POSSIBLE");
+static_assert(static_cast<A_long>(PF_RenderOutputFlag_RETURNS_EXTRA_PIXELS) == 1,
+              "PF_RenderOutputFlag_RETURNS_EXTRA_PIXELS");
+static_assert(static_cast<A_long>(PF_RenderOutputFlag_GPU_RENDER_POSSIBLE) == 2,
+              "PF_RenderOutputFlag_GPU_RENDER_POSSIBLE");
 static_assert(static_cast<A_long>(PF_RenderOutputFlag_RESERVED1) == 4, "PF_RenderOutputFlag_RESERVED1");
 
 // PF_SampleEdgeBehav_ZERO ...
@@ -583,7 +607,8 @@ static_assert(static_cast<A_long>(PF_Cursor_PIN_ADVANCED) == 117, "PF_Cursor_PIN
 static_assert(static_cast<A_long>(PF_Cursor_CAMERA_ORBIT_CURSOR) == 118, "PF_Cursor_CAMERA_ORBIT_CURSOR");
 static_assert(static_cast<A_long>(PF_Cursor_CAMERA_ORBIT_SCENE) == 119, "PF_Cursor_CAMERA_ORBIT_SCENE");
 static_assert(static_cast<A_long>(PF_Cursor_CAMERA_PAN_CURSOR) == 120, "PF_Cursor_CAMERA_PAN_CURSOR");
-static_assert(static_cast<A_long>(PF_Cursor_CAMERA_DOLLY_TOWARDS_CURSOR) == 121, "PF_Cursor_CAMERA_DOLLY_TOWARDS_CURSOR");
+static_assert(static_cast<A_long>(PF_Cursor_CAMERA_DOLLY_TOWARDS_CURSOR) == 121,
+              "PF_Cursor_CAMERA_DOLLY_TOWARDS_CURSOR");
 static_assert(static_cast<A_long>(PF_Cursor_CAMERA_DOLLY_TO_CURSOR) == 122, "PF_Cursor_CAMERA_DOLLY_TO_CURSOR");
 static_assert(static_cast<A_long>(PF_MAX_CURSOR_PLUS_ONE) == 123, "PF_MAX_CURSOR_PLUS_ONE");
 
@@ -685,23 +710,34 @@ static_assert(static_cast<A_long>(AEGP_LayerStream_IRIS_SHAPE) == 32, "AEGP_Laye
 static_assert(static_cast<A_long>(AEGP_LayerStream_IRIS_ROTATION) == 33, "AEGP_LayerStream_IRIS_ROTATION");
 static_assert(static_cast<A_long>(AEGP_LayerStream_IRIS_ROUNDNESS) == 34, "AEGP_LayerStream_IRIS_ROUNDNESS");
 static_assert(static_cast<A_long>(AEGP_LayerStream_IRIS_ASPECT_RATIO) == 35, "AEGP_LayerStream_IRIS_ASPECT_RATIO");
-static_assert(static_cast<A_long>(AEGP_LayerStream_IRIS_DIFFRACTION_FRINGE) == 36, "AEGP_LayerStream_IRIS_DIFFRACTION_FRINGE");
+static_assert(static_cast<A_long>(AEGP_LayerStream_IRIS_DIFFRACTION_FRINGE) == 36,
+              "AEGP_LayerStream_IRIS_DIFFRACTION_FRINGE");
 static_assert(static_cast<A_long>(AEGP_LayerStream_IRIS_HIGHLIGHT_GAIN) == 37, "AEGP_LayerStream_IRIS_HIGHLIGHT_GAIN");
-static_assert(static_cast<A_long>(AEGP_LayerStream_IRIS_HIGHLIGHT_THRESHOLD) == 38, "AEGP_LayerStream_IRIS_HIGHLIGHT_THRESHOLD");
-static_assert(static_cast<A_long>(AEGP_LayerStream_IRIS_HIGHLIGHT_SATURATION) == 39, "AEGP_LayerStream_IRIS_HIGHLIGHT_SATURATION");
+static_assert(static_cast<A_long>(AEGP_LayerStream_IRIS_HIGHLIGHT_THRESHOLD) == 38,
+              "AEGP_LayerStream_IRIS_HIGHLIGHT_THRESHOLD");
+static_assert(static_cast<A_long>(AEGP_LayerStream_IRIS_HIGHLIGHT_SATURATION) == 39,
+              "AEGP_LayerStream_IRIS_HIGHLIGHT_SATURATION");
 static_assert(static_cast<A_long>(AEGP_LayerStream_LIGHT_FALLOFF_TYPE) == 40, "AEGP_LayerStream_LIGHT_FALLOFF_TYPE");
 static_assert(static_cast<A_long>(AEGP_LayerStream_LIGHT_FALLOFF_START) == 41, "AEGP_LayerStream_LIGHT_FALLOFF_START");
-static_assert(static_cast<A_long>(AEGP_LayerStream_LIGHT_FALLOFF_DISTANCE) == 42, "AEGP_LayerStream_LIGHT_FALLOFF_DISTANCE");
-static_assert(static_cast<A_long>(AEGP_LayerStream_REFLECTION_INTENSITY) == 43, "AEGP_LayerStream_REFLECTION_INTENSITY");
-static_assert(static_cast<A_long>(AEGP_LayerStream_REFLECTION_SHARPNESS) == 44, "AEGP_LayerStream_REFLECTION_SHARPNESS");
+static_assert(static_cast<A_long>(AEGP_LayerStream_LIGHT_FALLOFF_DISTANCE) == 42,
+              "AEGP_LayerStream_LIGHT_FALLOFF_DISTANCE");
+static_assert(static_cast<A_long>(AEGP_LayerStream_REFLECTION_INTENSITY) == 43,
+              "AEGP_LayerStream_REFLECTION_INTENSITY");
+static_assert(static_cast<A_long>(AEGP_LayerStream_REFLECTION_SHARPNESS) == 44,
+              "AEGP_LayerStream_REFLECTION_SHARPNESS");
 static_assert(static_cast<A_long>(AEGP_LayerStream_REFLECTION_ROLLOFF) == 45, "AEGP_LayerStream_REFLECTION_ROLLOFF");
 static_assert(static_cast<A_long>(AEGP_LayerStream_TRANSPARENCY_COEFF) == 46, "AEGP_LayerStream_TRANSPARENCY_COEFF");
-static_assert(static_cast<A_long>(AEGP_LayerStream_TRANSPARENCY_ROLLOFF) == 47, "AEGP_LayerStream_TRANSPARENCY_ROLLOFF");
+static_assert(static_cast<A_long>(AEGP_LayerStream_TRANSPARENCY_ROLLOFF) == 47,
+              "AEGP_LayerStream_TRANSPARENCY_ROLLOFF");
 static_assert(static_cast<A_long>(AEGP_LayerStream_INDEX_OF_REFRACTION) == 48, "AEGP_LayerStream_INDEX_OF_REFRACTION");
-static_assert(static_cast<A_long>(AEGP_LayerStream_EXTRUSION_BEVEL_STYLE) == 49, "AEGP_LayerStream_EXTRUSION_BEVEL_STYLE");
-static_assert(static_cast<A_long>(AEGP_LayerStream_EXTRUSION_BEVEL_DIRECTION) == 50, "AEGP_LayerStream_EXTRUSION_BEVEL_DIRECTION");
-static_assert(static_cast<A_long>(AEGP_LayerStream_EXTRUSION_BEVEL_DEPTH) == 51, "AEGP_LayerStream_EXTRUSION_BEVEL_DEPTH");
-static_assert(static_cast<A_long>(AEGP_LayerStream_EXTRUSION_HOLE_BEVEL_DEPTH) == 52, "AEGP_LayerStream_EXTRUSION_HOLE_BEVEL_DEPTH");
+static_assert(static_cast<A_long>(AEGP_LayerStream_EXTRUSION_BEVEL_STYLE) == 49,
+              "AEGP_LayerStream_EXTRUSION_BEVEL_STYLE");
+static_assert(static_cast<A_long>(AEGP_LayerStream_EXTRUSION_BEVEL_DIRECTION) == 50,
+              "AEGP_LayerStream_EXTRUSION_BEVEL_DIRECTION");
+static_assert(static_cast<A_long>(AEGP_LayerStream_EXTRUSION_BEVEL_DEPTH) == 51,
+              "AEGP_LayerStream_EXTRUSION_BEVEL_DEPTH");
+static_assert(static_cast<A_long>(AEGP_LayerStream_EXTRUSION_HOLE_BEVEL_DEPTH) == 52,
+              "AEGP_LayerStream_EXTRUSION_HOLE_BEVEL_DEPTH");
 static_assert(static_cast<A_long>(AEGP_LayerStream_EXTRUSION_DEPTH) == 53, "AEGP_LayerStream_EXTRUSION_DEPTH");
 static_assert(static_cast<A_long>(AEGP_LayerStream_PLANE_CURVATURE) == 54, "AEGP_LayerStream_PLANE_CURVATURE");
 static_assert(static_cast<A_long>(AEGP_LayerStream_PLANE_SUBDIVISION) == 55, "AEGP_LayerStream_PLANE_SUBDIVISION");
@@ -750,7 +786,8 @@ static_assert(static_cast<A_long>(AEGP_DynStreamFlag_HIDDEN) == 2, "AEGP_DynStre
 static_assert(static_cast<A_long>(AEGP_DynStreamFlag_DISABLED) == 16, "AEGP_DynStreamFlag_DISABLED");
 static_assert(static_cast<A_long>(AEGP_DynStreamFlag_ELIDED) == 32, "AEGP_DynStreamFlag_ELIDED");
 static_assert(static_cast<A_long>(AEGP_DynStreamFlag_SHOWN_WHEN_EMPTY) == 1024, "AEGP_DynStreamFlag_SHOWN_WHEN_EMPTY");
-static_assert(static_cast<A_long>(AEGP_DynStreamFlag_SKIP_REVEAL_WHEN_UNHIDDEN) == 65536, "AEGP_DynStreamFlag_SKIP_REVEAL_WHEN_UNHIDDEN");
+static_assert(static_cast<A_long>(AEGP_DynStreamFlag_SKIP_REVEAL_WHEN_UNHIDDEN) == 65536,
+              "AEGP_DynStreamFlag_SKIP_REVEAL_WHEN_UNHIDDEN");
 
 // AEGP_EffectFlags_NONE ...
 static_assert(static_cast<A_long>(AEGP_EffectFlags_NONE) == 0, "AEGP_EffectFlags_NONE");
@@ -795,9 +832,11 @@ static_assert(std::string_view(kPFAdvItemSuite) == "PF AE Adv Item Suite", "kPFA
 static_assert(std::string_view(kPFAngleParamSuite) == "PF AngleParamSuite", "kPFAngleParamSuite");
 static_assert(std::string_view(kPFCacheOnLoadSuite) == "PF Cache On Load Suite", "kPFCacheOnLoadSuite");
 static_assert(std::string_view(kPFColorParamSuite) == "PF ColorParamSuite", "kPFColorParamSuite");
-static_assert(std::string_view(kPFEffectCustomUIOverlayThemeSuite) == "PF Effect Custom UI Overlay Theme Suite", "kPFEffectCustomUIOverlayThemeSuite");
+static_assert(std::string_view(kPFEffectCustomUIOverlayThemeSuite) == "PF Effect Custom UI Overlay Theme Suite",
+              "kPFEffectCustomUIOverlayThemeSuite");
 static_assert(std::string_view(kPFEffectCustomUISuite) == "PF Effect Custom UI Suite", "kPFEffectCustomUISuite");
-static_assert(std::string_view(kPFEffectSequenceDataSuite) == "PF Effect Sequence Data Suite", "kPFEffectSequenceDataSuite");
+static_assert(std::string_view(kPFEffectSequenceDataSuite) == "PF Effect Sequence Data Suite",
+              "kPFEffectSequenceDataSuite");
 static_assert(std::string_view(kPFEffectUISuite) == "PF Effect UI Suite", "kPFEffectUISuite");
 static_assert(std::string_view(kPFFillMatteSuite) == "PF Fill Matte Suite", "kPFFillMatteSuite");
 static_assert(std::string_view(kPFHandleSuite) == "PF Handle Suite", "kPFHandleSuite");
@@ -841,7 +880,8 @@ static_assert(static_cast<A_long>(kPFAdvItemSuiteVersion1) == 1, "kPFAdvItemSuit
 static_assert(static_cast<A_long>(kPFAngleParamSuiteVersion1) == 1, "kPFAngleParamSuiteVersion1");
 static_assert(static_cast<A_long>(kPFCacheOnLoadSuiteVersion1) == 1, "kPFCacheOnLoadSuiteVersion1");
 static_assert(static_cast<A_long>(kPFColorParamSuiteVersion1) == 1, "kPFColorParamSuiteVersion1");
-static_assert(static_cast<A_long>(kPFEffectCustomUIOverlayThemeSuiteVersion1) == 1, "kPFEffectCustomUIOverlayThemeSuiteVersion1");
+static_assert(static_cast<A_long>(kPFEffectCustomUIOverlayThemeSuiteVersion1) == 1,
+              "kPFEffectCustomUIOverlayThemeSuiteVersion1");
 static_assert(static_cast<A_long>(kPFEffectCustomUISuiteVersion1) == 1, "kPFEffectCustomUISuiteVersion1");
 static_assert(static_cast<A_long>(kPFEffectCustomUISuiteVersion2) == 2, "kPFEffectCustomUISuiteVersion2");
 static_assert(static_cast<A_long>(kPFEffectSequenceDataSuiteVersion1) == 1, "kPFEffectSequenceDataSuiteVersion1");

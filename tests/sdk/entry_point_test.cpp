@@ -18,9 +18,9 @@ struct Registration {
 Registration g_seen;
 A_Err g_reply = A_Err_NONE;
 
-A_Err record_registration(PF_PluginDataPtr, const A_u_char* name, const A_u_char* match_name,
-                          const A_u_char* category, const A_u_char* entry_point, A_long kind, A_long api_major,
-                          A_long api_minor, A_long reserved) {
+A_Err record_registration(PF_PluginDataPtr, const A_u_char* name, const A_u_char* match_name, const A_u_char* category,
+                          const A_u_char* entry_point, A_long kind, A_long api_major, A_long api_minor,
+                          A_long reserved) {
     g_seen.calls++;
     g_seen.name = reinterpret_cast<const char*>(name);
     g_seen.match_name = reinterpret_cast<const char*>(match_name);

@@ -8,15 +8,13 @@
 #include "simhost/pipl_record.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const std::span<const std::uint8_t> input(data, size);
-  try {
-    if (const auto section = fx::elf_section_bytes(input, ".pipl")) fx::parse_pipl(*section);
-  } catch (const fx::ElfFormatError&) {
-  } catch (const fx::PiplFormatError&) {
-  }
-  try {
-    fx::parse_pipl(input);
-  } catch (const fx::PiplFormatError&) {
-  }
-  return 0;
+    const std::span<const std::uint8_t> input(data, size);
+    try {
+        if (const auto section = fx::elf_section_bytes(input, ".pipl")) fx::parse_pipl(*section);
+    } catch (const fx::ElfFormatError&) {
+    } catch (const fx::PiplFormatError&) {}
+    try {
+        fx::parse_pipl(input);
+    } catch (const fx::PiplFormatError&) {}
+    return 0;
 }

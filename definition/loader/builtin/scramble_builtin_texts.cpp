@@ -21,153 +21,174 @@
 namespace {
 
 struct Failure {
-  std::string message;
+    std::string message;
 };
 
 std::string read_whole(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw Failure{path + ": cannot be read"};
-  std::ostringstream content;
-  content << in.rdbuf();
-  std::string text = content.str();
-  // A checkout with Windows line ends must give the same texts.
-  std::string out;
-  out.reserve(text.size());
-  for (size_t i = 0; i < text.size(); ++i)
-    if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) out += text[i];
-  return out;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw Failure{path + ": cannot be read"};
+    std::ostringstream content;
+    content << in.rdbuf();
+    std::string text = content.str();
+    // A checkout with Windows line ends must give the same texts.
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i)
+        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) out += text[i];
+    return out;
 }
 
 std::string unquote(const std::string& quoted, const std::string& where) {
-  if (quoted.size() < 2 || quoted.front() != '"' || quoted.back() != '"')
-    throw Failure{where + ": expected a value in double quotes"};
-  std::string out;
-  for (size_t i = 1; i + 1 < quoted.size(); ++i) {
-    char c = quoted[i];
-    if (c != '\\') {
-      out += c;
-      continue;
+    if (quoted.size() < 2 || quoted.front() != '"' || quoted.back() != '"')
+        throw Failure{where + ": expected a value in double quotes"};
+    std::string out;
+    for (size_t i = 1; i + 1 < quoted.size(); ++i) {
+        char c = quoted[i];
+        if (c != '\\') {
+            out += c;
+            continue;
+        }
+        if (i + 2 >= quoted.size()) throw Failure{where + ": backslash at the end of the value"};
+        char e = quoted[++i];
+        switch (e) {
+            case 'n':
+                out += '\n';
+                break;
+            case 'r':
+                out += '\r';
+                break;
+            case 't':
+                out += '\t';
+                break;
+            case '"':
+                out += '"';
+                break;
+            case '\\':
+                out += '\\';
+                break;
+            default:
+                throw Failure{where + ": unknown escape \\" + std::string(1, e)};
+        }
     }
-    if (i + 2 >= quoted.size()) throw Failure{where + ": backslash at the end of the value"};
-    char e = quoted[++i];
-    switch (e) {
-      case 'n': out += '\n'; break;
-      case 'r': out += '\r'; break;
-      case 't': out += '\t'; break;
-      case '"': out += '"'; break;
-      case '\\': out += '\\'; break;
-      default: throw Failure{where + ": unknown escape \\" + std::string(1, e)};
-    }
-  }
-  return out;
+    return out;
 }
 
 bool is_name(const std::string& name) {
-  if (name.empty()) return false;
-  for (char c : name)
-    if (!((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_')) return false;
-  return true;
+    if (name.empty()) return false;
+    for (char c : name)
+        if (!((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_')) return false;
+    return true;
 }
 
 std::map<std::string, std::string> read_entries(const std::string& path) {
-  std::string text = read_whole(path);
-  std::map<std::string, std::string> entries;
-  std::string current;
-  std::string body;
-  bool in_body = false;
-  auto finish = [&] {
-    if (!in_body) return;
-    if (!body.empty() && body.back() == '\n') body.pop_back();
-    entries[current] = body;
-    in_body = false;
-  };
-  std::istringstream lines(text);
-  std::string line;
-  int number = 0;
-  while (std::getline(lines, line)) {
-    ++number;
-    std::string where = path + ":" + std::to_string(number);
-    if (line.rfind("@@ ", 0) != 0) {
-      if (in_body) body += line + "\n";
-      continue;
+    std::string text = read_whole(path);
+    std::map<std::string, std::string> entries;
+    std::string current;
+    std::string body;
+    bool in_body = false;
+    auto finish = [&] {
+        if (!in_body) return;
+        if (!body.empty() && body.back() == '\n') body.pop_back();
+        entries[current] = body;
+        in_body = false;
+    };
+    std::istringstream lines(text);
+    std::string line;
+    int number = 0;
+    while (std::getline(lines, line)) {
+        ++number;
+        std::string where = path + ":" + std::to_string(number);
+        if (line.rfind("@@ ", 0) != 0) {
+            if (in_body) body += line + "\n";
+            continue;
+        }
+        finish();
+        std::string rest = line.substr(3);
+        size_t space = rest.find(' ');
+        std::string name = rest.substr(0, space);
+        if (!is_name(name)) throw Failure{where + ": expected an entry name of a-z, 0-9 and _"};
+        if (entries.count(name)) throw Failure{where + ": entry " + name + " given twice"};
+        if (space != std::string::npos) {
+            entries[name] = unquote(rest.substr(space + 1), where);
+            continue;
+        }
+        current = name;
+        body.clear();
+        in_body = true;
     }
     finish();
-    std::string rest = line.substr(3);
-    size_t space = rest.find(' ');
-    std::string name = rest.substr(0, space);
-    if (!is_name(name)) throw Failure{where + ": expected an entry name of a-z, 0-9 and _"};
-    if (entries.count(name)) throw Failure{where + ": entry " + name + " given twice"};
-    if (space != std::string::npos) {
-      entries[name] = unquote(rest.substr(space + 1), where);
-      continue;
-    }
-    current = name;
-    body.clear();
-    in_body = true;
-  }
-  finish();
-  return entries;
+    return entries;
 }
 
 std::string escaped(const std::string& text) {
-  std::string out = "\"";
-  for (unsigned char c : text) {
-    switch (c) {
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
-      case '\n': out += "\\n\"\n      \""; break;
-      case '\r': out += "\\r"; break;
-      case '\t': out += "\\t"; break;
-      default:
-        if (c < 32 || c > 126) {
-          char octal[8];
-          std::snprintf(octal, sizeof octal, "\\%03o", c);
-          out += octal;
-        } else {
-          out += static_cast<char>(c);
+    std::string out = "\"";
+    for (unsigned char c : text) {
+        switch (c) {
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\n':
+                out += "\\n\"\n      \"";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
+            default:
+                if (c < 32 || c > 126) {
+                    char octal[8];
+                    std::snprintf(octal, sizeof octal, "\\%03o", c);
+                    out += octal;
+                } else {
+                    out += static_cast<char>(c);
+                }
         }
     }
-  }
-  return out + "\"";
+    return out + "\"";
 }
 
 std::string generated_source(const std::map<std::string, std::string>& entries) {
-  std::string out =
-      "// Generated by scramble_builtin_texts from the plain built-in texts; do not edit.\n"
-      "#include \"definition/loader/builtin_text.h\"\n\n"
-      "namespace fx {\n\n"
-      "std::string_view stored_builtin_text(BuiltinText which) {\n"
-      "  switch (which) {\n";
-  for (const auto& [name, plain] : entries) {
-    std::string stored = fx::scramble_text(plain);
-    if (fx::unscramble_text(stored) != plain) throw Failure{name + ": scrambling does not round-trip"};
-    out += "    case BuiltinText::" + name + ": {\n";
-    out += "      static constexpr char text[] =\n      " + escaped(stored) + ";\n";
-    out += "      return {text, sizeof(text) - 1};\n    }\n";
-  }
-  out += "  }\n  return {};\n}\n\n}  // namespace fx\n";
-  return out;
+    std::string out =
+        "// Generated by scramble_builtin_texts from the plain built-in texts; do not edit.\n"
+        "#include \"definition/loader/builtin_text.h\"\n\n"
+        "namespace fx {\n\n"
+        "std::string_view stored_builtin_text(BuiltinText which) {\n"
+        "  switch (which) {\n";
+    for (const auto& [name, plain] : entries) {
+        std::string stored = fx::scramble_text(plain);
+        if (fx::unscramble_text(stored) != plain) throw Failure{name + ": scrambling does not round-trip"};
+        out += "    case BuiltinText::" + name + ": {\n";
+        out += "      static constexpr char text[] =\n      " + escaped(stored) + ";\n";
+        out += "      return {text, sizeof(text) - 1};\n    }\n";
+    }
+    out += "  }\n  return {};\n}\n\n}  // namespace fx\n";
+    return out;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 4) {
-    std::cerr << "scramble_builtin_texts: expected TEXTS_FILE DEFINITION_FILE OUTPUT_CPP\n";
-    return 2;
-  }
-  try {
-    std::map<std::string, std::string> entries = read_entries(argv[1]);
-    if (entries.count("definition"))
-      throw Failure{std::string(argv[1]) + ": the definition comes from its own file"};
-    entries["definition"] = read_whole(argv[2]);
-    std::string source = generated_source(entries);
-    std::ofstream out(argv[3], std::ios::binary | std::ios::trunc);
-    out << source;
-    if (!out.flush()) throw Failure{std::string(argv[3]) + ": cannot be written"};
-  } catch (const Failure& failure) {
-    std::cerr << "scramble_builtin_texts: " << failure.message << "\n";
-    return 1;
-  }
-  return 0;
+    if (argc != 4) {
+        std::cerr << "scramble_builtin_texts: expected TEXTS_FILE DEFINITION_FILE OUTPUT_CPP\n";
+        return 2;
+    }
+    try {
+        std::map<std::string, std::string> entries = read_entries(argv[1]);
+        if (entries.count("definition"))
+            throw Failure{std::string(argv[1]) + ": the definition comes from its own file"};
+        entries["definition"] = read_whole(argv[2]);
+        std::string source = generated_source(entries);
+        std::ofstream out(argv[3], std::ios::binary | std::ios::trunc);
+        out << source;
+        if (!out.flush()) throw Failure{std::string(argv[3]) + ": cannot be written"};
+    } catch (const Failure& failure) {
+        std::cerr << "scramble_builtin_texts: " << failure.message << "\n";
+        return 1;
+    }
+    return 0;
 }

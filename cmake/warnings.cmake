@@ -1,0 +1,30 @@
+# One warnings target for every library, program and test: `fx_warnings`.
+# FX_WERROR turns the warnings into errors (CI builds with it on).
+add_library(fx_warnings INTERFACE)
+if(MSVC)
+  target_compile_options(fx_warnings INTERFACE /W4 /permissive-)
+  if(FX_WERROR)
+    target_compile_options(fx_warnings INTERFACE /WX)
+  endif()
+else()
+  target_compile_options(fx_warnings INTERFACE -Wall -Wextra)
+  if(FX_WERROR)
+    target_compile_options(fx_warnings INTERFACE -Werror)
+  endif()
+endif()
+
+# Links fx_warnings into every target made in the calling folder and below, so no
+# CMakeLists has to remember it. Called once, at the end of the top-level file.
+function(fx_apply_warnings dir)
+  get_property(targets DIRECTORY ${dir} PROPERTY BUILDSYSTEM_TARGETS)
+  foreach(t ${targets})
+    get_target_property(type ${t} TYPE)
+    if(type MATCHES "^(STATIC_LIBRARY|SHARED_LIBRARY|MODULE_LIBRARY|EXECUTABLE|OBJECT_LIBRARY)$")
+      target_link_libraries(${t} PRIVATE fx_warnings)
+    endif()
+  endforeach()
+  get_property(subdirs DIRECTORY ${dir} PROPERTY SUBDIRECTORIES)
+  foreach(sub ${subdirs})
+    fx_apply_warnings(${sub})
+  endforeach()
+endfunction()
