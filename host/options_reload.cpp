@@ -4,7 +4,8 @@
 #include "host/host_error.h"
 
 #include "definition/loader/load_definition.h"
-#include "render/gl_renderer.h"
+#include "render/gl/gl_renderer.h"
+#include "render/shader_status_report.h"
 
 namespace fx {
 
@@ -14,7 +15,7 @@ void rebuild_renderer_programs(GlobalState& state, const PF_InData* in_data, PF_
     // No renderer means the definition turned GPU use off: there are no programs.
     if (state.renderer == nullptr) return;
     // The renderer reads its sources from the process-wide definition at every build.
-    state.renderer->report_shader_status(out_data, true, in_data);
+    report_shader_status(*state.renderer, out_data, true, in_data);
 }
 
 }  // namespace fx

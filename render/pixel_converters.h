@@ -1,8 +1,8 @@
 #pragma once
 
 #include "AE_Effect.h"
+#include "render/gl/input_image.h"
 #include "render/host_pixel_format.h"
-#include "render/input_image.h"
 
 namespace fx {
 

@@ -36,7 +36,7 @@ InputImage staged_layer_layout(HostPixelFormat format, int width, int height, do
     image.row_bytes = row_size("stage_layer", width, image.bits_per_channel == 8 ? 4 : 16);
     image.origin_x = origin_x;
     image.origin_y = origin_y;
-    image.channel_layout = kChannelsRgba;
+    image.channel_layout = ChannelLayout::rgba;
     return image;
 }
 
@@ -51,7 +51,7 @@ InputImage staged_image_layout(int width, int height, int channels, void* pixels
     image.pixels = pixels;
     image.bits_per_channel = 8;
     image.row_bytes = row_size("stage_image", width, channels);
-    image.channel_layout = channels == 3 ? kChannelsRgb : kChannelsRgba;
+    image.channel_layout = channels == 3 ? ChannelLayout::rgb : ChannelLayout::rgba;
     return image;
 }
 
@@ -62,7 +62,7 @@ InputImage staged_output_layout(int width, int height) {
     image.height = height;
     image.bits_per_channel = 32;
     image.row_bytes = row_size("stage_output", width, 16);
-    image.channel_layout = kChannelsRgba;
+    image.channel_layout = ChannelLayout::rgba;
     return image;
 }
 

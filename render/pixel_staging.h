@@ -2,8 +2,8 @@
 
 #include <cstddef>
 
+#include "render/gl/input_image.h"
 #include "render/host_pixel_format.h"
-#include "render/input_image.h"
 
 namespace fx {
 

@@ -20,4 +20,10 @@ std::string shader_builtin_text(ShaderBuiltinText which) {
     return {};
 }
 
+ShaderTexts builtin_shader_texts() {
+    return ShaderTexts{shader_builtin_text(ShaderBuiltinText::fallback_vertex_shader),
+                       shader_builtin_text(ShaderBuiltinText::fallback_fragment_shader),
+                       shader_builtin_text(ShaderBuiltinText::define_directive)};
+}
+
 }  // namespace fx

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "render/gl/shader_texts.h"
+
 namespace fx {
 
 // The renderer's built-in texts (stored scrambled in the library), as plain text.
@@ -14,5 +16,8 @@ enum class ShaderBuiltinText {
 };
 
 std::string shader_builtin_text(ShaderBuiltinText which);
+
+// The texts the GL engine is constructed with.
+ShaderTexts builtin_shader_texts();
 
 }  // namespace fx

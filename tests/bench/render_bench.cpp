@@ -12,8 +12,9 @@
 #include <vector>
 
 #include "definition/effect_definition.h"
-#include "render/frame_params.h"
-#include "render/gl_renderer.h"
+#include "render/gl/frame_params.h"
+#include "render/gl/gl_renderer.h"
+#include "render/shader_builtin_texts.h"
 
 namespace fx {
 namespace {
@@ -71,7 +72,7 @@ public:
 
     FrameParams& frame() { return *frame_; }
 
-    bool ready() const { return renderer_.state() == kRendererBuilt; }
+    bool ready() const { return renderer_.state() == RendererState::built; }
     void upload() { renderer_.upload_input(frame_->inputs[0], 0); }
     bool pass() { return renderer_.run_all_passes(); }
     bool read_back() { return renderer_.read_back(1, frame_->output); }
@@ -88,7 +89,7 @@ public:
 private:
     std::unique_ptr<EffectDefinition> definition_;
     std::unique_ptr<FrameParams> frame_;
-    GlRenderer renderer_;
+    GlRenderer renderer_{builtin_shader_texts()};
     std::vector<std::uint8_t> input_bytes_;
     std::vector<float> output_;
 };

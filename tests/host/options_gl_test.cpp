@@ -13,7 +13,7 @@
 #include "host/command_handlers.h"
 #include "host/global_state.h"
 #include "host/suite_cache.h"
-#include "render/gl_renderer.h"
+#include "render/gl/gl_renderer.h"
 #include "render/shader_builtin_texts.h"
 #include "simhost/sim_host.h"
 #include "tests/render/gl_test_support.h"
@@ -68,7 +68,7 @@ protected:
 
     SimHost host_;
     SuiteCache* suites_ = new SuiteCache(host_.basic_suite());
-    GlRenderer renderer_;
+    GlRenderer renderer_{builtin_shader_texts()};
     std::string path_;
     PF_Handle global_ = nullptr;
     PF_InData in_{};

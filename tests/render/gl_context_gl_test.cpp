@@ -155,21 +155,21 @@ TEST_P(TextureCountGlTest, OneTexturePerInputAndPassOrRoutedBufferUpTo32) {
     definition->settings.pass_count = row.passes;
     definition->settings.layer_count = row.layers;
     definition->settings.pass_output[0] = row.pass_0_output;
-    GlRenderer renderer;
+    GlRenderer renderer{builtin_shader_texts()};
     renderer.set_definition(definition.get());
     renderer.create_context();
     renderer.create_resources();
-    ASSERT_EQ(renderer.state(), kRendererResources);
+    ASSERT_EQ(renderer.state(), RendererState::resources);
     EXPECT_EQ(renderer.texture_count(), row.expected);
     for (int k = 0; k < row.expected; ++k) {
-        EXPECT_NE(renderer.texture_slot(k).id, 0u) << "slot " << k;
-        EXPECT_EQ(renderer.texture_slot(k).width, 0) << "never specified yet";
+        EXPECT_NE(renderer.texture(k).id(), 0u) << "slot " << k;
+        EXPECT_EQ(renderer.texture(k).width(), 0) << "never specified yet";
     }
-    EXPECT_EQ(renderer.texture_slot(row.expected).id, 0u);
+    EXPECT_EQ(renderer.texture(row.expected).id(), 0u);
     renderer.release_resources();
-    EXPECT_EQ(renderer.state(), kRendererEmpty);
+    EXPECT_EQ(renderer.state(), RendererState::empty);
     EXPECT_EQ(renderer.texture_count(), 0);
-    EXPECT_EQ(renderer.texture_slot(0).id, 0u);
+    EXPECT_EQ(renderer.texture(0).id(), 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -204,12 +204,12 @@ TEST_F(GlContextTest, ReloadedDefinitionWithMorePassesGetsItsTextures) {
 TEST_F(GlContextTest, NegativeUsegpuCreatesNothingAndRunsNothing) {
     auto definition = make_definition({kIdentityShader});
     definition->settings.usegpu = -1;
-    GlRenderer renderer;
+    GlRenderer renderer{builtin_shader_texts()};
     renderer.set_definition(definition.get());
     renderer.create_context();
     renderer.create_resources();
     EXPECT_EQ(renderer.context(), nullptr);
-    EXPECT_EQ(renderer.state(), kRendererEmpty);
+    EXPECT_EQ(renderer.state(), RendererState::empty);
     FrameParams frame;
     renderer.attach_frame(&frame);
     EXPECT_TRUE(renderer.run_all_passes()) << "a renderer switched off does nothing, successfully";

@@ -13,10 +13,13 @@
 #include <string>
 #include <vector>
 
+#include <GL/glew.h>
+
 #include "definition/effect_definition.h"
-#include "render/frame_params.h"
-#include "render/gl_context.h"
-#include "render/gl_renderer.h"
+#include "render/gl/frame_params.h"
+#include "render/gl/gl_context.h"
+#include "render/gl/gl_renderer.h"
+#include "render/shader_builtin_texts.h"
 
 namespace fx::test {
 
@@ -131,6 +134,16 @@ inline StagedPicture coordinate_picture(int width, int height) {
     return float_picture(width, height, rgba);
 }
 
+// Every GL error the engine provokes on purpose is discarded where it arises; any other
+// error still pending in the renderer's context when a test ends is a fault.
+inline void expect_no_pending_gl_error(GlRenderer& renderer) {
+    if (!renderer.make_current()) return;
+    const GLenum error = glGetError();
+    renderer.restore();
+    EXPECT_EQ(error, static_cast<GLenum>(GL_NO_ERROR))
+        << "a GL error is pending in the renderer's context: 0x" << std::hex << error;
+}
+
 // Drives one renderer over one definition as the frame render does: attach the frame,
 // upload the staged inputs, run the passes, read back the last pass's target.
 class RenderRun {
@@ -141,6 +154,10 @@ public:
         renderer_.create_context();
         renderer_.create_resources();
     }
+    // Each test's run ends with the test: the GL error check runs then.
+    ~RenderRun() { expect_no_pending_gl_error(renderer_); }
+    RenderRun(const RenderRun&) = delete;
+    RenderRun& operator=(const RenderRun&) = delete;
 
     EffectDefinition& definition() { return *definition_; }
     FrameParams& frame() { return *frame_; }
@@ -190,7 +207,7 @@ public:
 private:
     std::unique_ptr<EffectDefinition> definition_;
     std::unique_ptr<FrameParams> frame_;
-    GlRenderer renderer_;
+    GlRenderer renderer_{builtin_shader_texts()};
     std::vector<const StagedPicture*> inputs_;
     std::vector<float> output_;
 };

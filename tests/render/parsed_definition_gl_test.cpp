@@ -72,7 +72,7 @@ TEST_F(ParsedDefinitionGlTest, RoutingLinesOverrideTheDefaults) {
     run.set_input(1, second);
     ASSERT_TRUE(run.render()) << run.renderer().error_text();
     EXPECT_EQ(run.at(0, 0, 2), 0.75f);
-    EXPECT_EQ(run.renderer().texture_slot(6).width, 1) << "the routed target was drawn";
+    EXPECT_EQ(run.renderer().texture(6).width(), 1) << "the routed target was drawn";
 }
 
 TEST_F(ParsedDefinitionGlTest, ShippedEffectBuildsAndRendersEveryPass) {

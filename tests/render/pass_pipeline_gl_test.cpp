@@ -69,7 +69,7 @@ TEST_F(PassPipelineGlTest, ThreeChannelAndPaddedRowsArriveInPlace) {
     input.image.width = width;
     input.image.height = height;
     input.image.bits_per_channel = 8;
-    input.image.channel_layout = kChannelsRgb;
+    input.image.channel_layout = ChannelLayout::rgb;
     input.image.row_bytes = row_bytes;
     input.image.pixels = input.bytes.data();
     RenderRun run(make_definition({kIdentityShader}));
@@ -153,6 +153,8 @@ INSTANTIATE_TEST_SUITE_P(Orders, PassLoopGlTest,
                              LoopCase{"three_iterations", 3, 1, 0.875f},
                              // loop flag 2 doubles the repeats: n = 2 * (2 - 1) = 2, three rounds
                              LoopCase{"loop_multiplier", 2, 2, 0.875f},
+                             // one repeat: 0, 1, 0, 1: 1/16 -> 2/16 -> 3/16 -> 6/16
+                             LoopCase{"one_repeat", 2, 1, 0.375f},
                              // iterations 1 never repeats
                              LoopCase{"single_iteration", 1, 5, 0.125f}),
                          [](const ::testing::TestParamInfo<LoopCase>& info) { return std::string(info.param.name); });
@@ -205,9 +207,9 @@ TEST_F(PassPipelineGlTest, ReducedPassRendersSmallAndLastPassAtOutputSize) {
     run.set_input(0, input);
     run.frame().scale = 0.5f;  // with the pass's own 0.5: a quarter
     ASSERT_TRUE(run.render()) << run.renderer().error_text();
-    const TextureSlot reduced = run.renderer().texture_slot(1);
-    EXPECT_EQ(reduced.width, 2) << "trunc(10 * 0.25)";
-    EXPECT_EQ(reduced.height, 1) << "trunc(6 * 0.25)";
+    const GlTexture& reduced = run.renderer().texture(1);
+    EXPECT_EQ(reduced.width(), 2) << "trunc(10 * 0.25)";
+    EXPECT_EQ(reduced.height(), 1) << "trunc(6 * 0.25)";
     EXPECT_EQ(run.at(0, 0, 0), 2.0f);
     EXPECT_EQ(run.at(0, 0, 1), 1.0f);
     EXPECT_EQ(run.at(9, 5, 2), 10.0f) << "the last pass renders at the output size";
@@ -233,6 +235,25 @@ TEST_F(PassPipelineGlTest, MipmappedReadOfAReducedPassSeesTheFreshPixels) {
     EXPECT_FLOAT_EQ(run.at(0, 0, 3), 1.0f);
 }
 
+TEST_F(PassPipelineGlTest, MipmappedReadReachesTheReducedLevels) {
+    // Pass 0 lights one corner pixel of 4 x 4; pass 1 reads it into one pixel with mipmap
+    // filtering, which must reach the 1 x 1 level (the mean, 1/16) instead of stopping at
+    // level 0, whose centre is dark.
+    const std::string corner =
+        fragment("", "gl_FragColor = (gl_FragCoord.x < 1.0 && gl_FragCoord.y < 1.0) ? vec4(1.0) : vec4(0.0);");
+    const std::string reduce = fragment("uniform sampler2D in0;", "gl_FragColor = texture2D(in0, uv);");
+    auto definition = make_definition({corner, reduce, reduce});
+    definition->settings.pass_downsample[1] = 0.25f;
+    definition->settings.pass_smooth[1] = 2;
+    const StagedPicture input = coordinate_picture(4, 4);
+    RenderRun run(std::move(definition));
+    run.set_input(0, input);
+    ASSERT_TRUE(run.render()) << run.renderer().error_text();
+    ASSERT_EQ(run.renderer().texture(2).width(), 1);
+    EXPECT_FLOAT_EQ(run.at(0, 0, 0), 1.0f / 16.0f);
+    EXPECT_FLOAT_EQ(run.at(3, 3, 3), 1.0f / 16.0f);
+}
+
 TEST_F(PassPipelineGlTest, IncompleteTargetSkipsOnlyThatPass) {
     // Pass 0's target does not exist (buffer 40 is beyond the textures), the frame
     // still renders pass 1 from input 0.
@@ -244,6 +265,9 @@ TEST_F(PassPipelineGlTest, IncompleteTargetSkipsOnlyThatPass) {
     run.set_input(0, input);
     ASSERT_TRUE(run.render()) << run.renderer().error_text();
     EXPECT_EQ(run.at(0, 0, 1), 0.25f);
+    const std::string log = run.renderer().pass_log();
+    EXPECT_EQ(log.rfind("run_pass: pass 0: its target buffer 40 has no texture", 0), 0u) << log;
+    EXPECT_NE(log.find("skipped"), std::string::npos) << log;
 }
 
 }  // namespace

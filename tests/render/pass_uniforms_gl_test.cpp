@@ -26,6 +26,7 @@ struct UniformCase {
 void PrintTo(const UniformCase& row, std::ostream* out) { *out << row.name; }
 
 class PassUniformsGlTest : public GlTest, public ::testing::WithParamInterface<UniformCase> {};
+using PassUniformsErrorGlTest = GlTest;
 
 // Three passes: 0 copies the input, 1 is the probe (pass index 1, scaled as the row
 // says), 2 copies the probe's pixels to the output at full size.
@@ -132,6 +133,15 @@ const UniformCase kCases[] = {
      slot_with(kParamNone, 1, 0, -1.5f),
      {-1, -1, -1, -1}},
     {"float_slot", "uniform float p;", "vec4(p)", 0.0f, slot_with(kParamFloat, 1, 0, 0.3f), {0.3f, 0.3f, 0.3f, 0.3f}},
+    // The slot's type decides the call: a shader that declares the float slot as an int
+    // keeps the uniform at 0, and the error the driver gives for that call is discarded
+    // (the fixture's pending-error check fails otherwise).
+    {"slot_type_decides_over_the_shaders_declaration",
+     "uniform int p;",
+     "vec4(float(p), 1.0, 1.0, 1.0)",
+     0.0f,
+     slot_with(kParamFloat, 1, 0, 0.75f),
+     {0, 1, 1, 1}},
     {"angle_slot_sends_float",
      "uniform float p;",
      "vec4(p)",
@@ -199,6 +209,20 @@ const UniformCase kCases[] = {
      },
      {2, 10, 5, -2}},
 };
+
+// The mismatch in the last pass: no later storage call reads the error away, so only the
+// engine's own discarding keeps it from being pending when the test ends.
+TEST_F(PassUniformsErrorGlTest, MismatchedDeclarationInTheLastPassLeavesNoErrorPending) {
+    auto definition = make_definition({fragment("uniform int p;", "gl_FragColor = vec4(float(p), 1.0, 1.0, 1.0);")});
+    add_param(*definition, "p", kParamFloat, 1);
+    const StagedPicture input = float_picture(1, 1, {0, 0, 0, 0});
+    RenderRun run(std::move(definition));
+    run.set_input(0, input);
+    run.frame().values[1][0] = 0.75f;
+    ASSERT_TRUE(run.render()) << run.renderer().error_text();
+    EXPECT_EQ(run.at(0, 0, 0), 0.0f);
+    EXPECT_EQ(run.at(0, 0, 1), 1.0f);
+}
 
 INSTANTIATE_TEST_SUITE_P(Uniforms, PassUniformsGlTest, ::testing::ValuesIn(kCases),
                          [](const ::testing::TestParamInfo<UniformCase>& info) {

@@ -35,7 +35,7 @@ TEST(PixelStaging, LayerLayoutFollowsTheHostFormat) {
         EXPECT_EQ(image.height, 3);
         EXPECT_EQ(image.bits_per_channel, c.bits);
         EXPECT_EQ(image.row_bytes, c.row_bytes);
-        EXPECT_EQ(image.channel_layout, kChannelsRgba);
+        EXPECT_EQ(image.channel_layout, ChannelLayout::rgba);
         EXPECT_EQ(image.origin_x, -4.0);
         EXPECT_EQ(image.origin_y, 2.5);
         EXPECT_EQ(image.pixels, nullptr);
@@ -46,12 +46,12 @@ TEST(PixelStaging, LayerLayoutFollowsTheHostFormat) {
 TEST(PixelStaging, ImageLayoutKeepsThreeChannelRows) {
     unsigned char pixels[1];
     const InputImage rgb = staged_image_layout(5, 2, 3, pixels);
-    EXPECT_EQ(rgb.channel_layout, kChannelsRgb);
+    EXPECT_EQ(rgb.channel_layout, ChannelLayout::rgb);
     EXPECT_EQ(rgb.row_bytes, 15);
     EXPECT_EQ(rgb.bits_per_channel, 8);
     EXPECT_EQ(rgb.pixels, pixels);
     const InputImage rgba = staged_image_layout(5, 2, 4, pixels);
-    EXPECT_EQ(rgba.channel_layout, kChannelsRgba);
+    EXPECT_EQ(rgba.channel_layout, ChannelLayout::rgba);
     EXPECT_EQ(rgba.row_bytes, 20);
 }
 
@@ -60,7 +60,7 @@ TEST(PixelStaging, OutputIsFloatRgbaAtOrigin) {
     EXPECT_EQ(output.bits_per_channel, 32);
     EXPECT_EQ(output.row_bytes, 112);
     EXPECT_EQ(output.origin_x, 0.0);
-    EXPECT_EQ(output.channel_layout, kChannelsRgba);
+    EXPECT_EQ(output.channel_layout, ChannelLayout::rgba);
     EXPECT_EQ(staged_byte_size(output), 448u);
 }
 

@@ -9,9 +9,9 @@
 #include <string>
 
 #include "definition/effect_definition.h"
-#include "render/fragment_assembly.h"
-#include "render/frame_params.h"
-#include "render/gl_renderer.h"
+#include "render/gl/fragment_assembly.h"
+#include "render/gl/frame_params.h"
+#include "render/gl/gl_renderer.h"
 #include "render/shader_builtin_texts.h"
 
 namespace fx {
@@ -71,7 +71,7 @@ TEST_P(DefinesBlockTest, SlotValueBecomesDefine) {
     definition->set_items(1, "LOW|HIGH|BEST");
     auto frame = std::make_unique<FrameParams>();
     frame->values[1][0] = row.value;
-    GlRenderer renderer;
+    GlRenderer renderer{builtin_shader_texts()};
     renderer.set_definition(definition.get());
     renderer.attach_frame(frame.get());
     const std::string block = renderer.build_defines_block();
@@ -100,7 +100,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(DefinesBlock, SortsByteWiseAndKeepsEntriesAcrossBuilds) {
     auto definition = std::make_unique<EffectDefinition>();
-    GlRenderer renderer;
+    GlRenderer renderer{builtin_shader_texts()};
     renderer.set_definition(definition.get());
     renderer.set_define("b_text", "hello world");
     renderer.set_define("A_TEXT", "1");
@@ -112,7 +112,7 @@ TEST(DefinesBlock, SortsByteWiseAndKeepsEntriesAcrossBuilds) {
 
 TEST(DefinesBlock, LineBreaksInATextValueStayOnOneLine) {
     auto definition = std::make_unique<EffectDefinition>();
-    GlRenderer renderer;
+    GlRenderer renderer{builtin_shader_texts()};
     renderer.set_definition(definition.get());
     renderer.set_define("TITLE", "two\r\nlines\nvoid main(){}");
     EXPECT_EQ(renderer.build_defines_block(), line("OFX", "0") + line("TITLE", "two  lines void main(){}"));
@@ -128,7 +128,7 @@ TEST(DefinesBlock, SlotWithoutUniformNameIsSkipped) {
     definition->params[1].flags = 1;
     auto frame = std::make_unique<FrameParams>();
     frame->values[1][0] = 1.0f;
-    GlRenderer renderer;
+    GlRenderer renderer{builtin_shader_texts()};
     renderer.set_definition(definition.get());
     renderer.attach_frame(frame.get());
     EXPECT_EQ(renderer.build_defines_block(), line("OFX", "0"));
@@ -141,7 +141,7 @@ TEST(AttachFrame, NegativeSwitchesTakeTheDefinitionSettings) {
     definition->settings.repeat = 1;
     auto frame = std::make_unique<FrameParams>();
     frame->repeat = 0;  // set by the frame: kept
-    GlRenderer renderer;
+    GlRenderer renderer{builtin_shader_texts()};
     renderer.set_definition(definition.get());
     renderer.attach_frame(frame.get());
     EXPECT_EQ(frame->smooth, 2);

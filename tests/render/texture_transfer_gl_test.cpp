@@ -46,7 +46,7 @@ TEST_F(TextureTransferGlTest, SameSizeInputChangingDepthGetsFloatStorage) {
 GLint stored_internal_format(GlRenderer& renderer, int slot) {
     GLint format = 0;
     if (!renderer.make_current()) return format;
-    glBindTexture(GL_TEXTURE_2D, renderer.texture_slot(slot).id);
+    glBindTexture(GL_TEXTURE_2D, renderer.texture(slot).id());
     glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_INTERNAL_FORMAT, &format);
     glBindTexture(GL_TEXTURE_2D, 0);
     renderer.restore();
@@ -148,7 +148,7 @@ TEST_P(RefusedUploadGlTest, UploadLeavesTheTextureUntouched) {
     input.image.bits_per_channel = row.bits;
     input.image.row_bytes = row.row_bytes;
     run.renderer().upload_input(input.image, row.slot);
-    for (int k = 0; k < kTextureSlots; ++k) EXPECT_EQ(run.renderer().texture_slot(k).width, 0) << "slot " << k;
+    for (int k = 0; k < kTextureSlots; ++k) EXPECT_EQ(run.renderer().texture(k).width(), 0) << "slot " << k;
 }
 
 INSTANTIATE_TEST_SUITE_P(Refusals, RefusedUploadGlTest,

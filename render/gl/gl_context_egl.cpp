@@ -7,8 +7,9 @@
 #include <cstring>
 #include <memory>
 
-#include "render/gl_capabilities.h"
-#include "render/gl_context.h"
+#include "render/gl/driver_workarounds.h"
+#include "render/gl/gl_capabilities.h"
+#include "render/gl/gl_context.h"
 
 namespace fx {
 namespace {
@@ -24,32 +25,17 @@ bool has_extension(const char* list, const char* name) {
     return false;
 }
 
-// Mesa's surfaceless platform needs neither a window system nor a device node the
-// process may lack; a GPU driver without it (NVIDIA) offers its devices instead, and
-// the default display is the last resort.
+// Mesa's surfaceless platform first, then a driver's devices, then the default display.
 EGLDisplay open_display() {
     const char* client = eglQueryString(EGL_NO_DISPLAY, EGL_EXTENSIONS);
     auto get_platform_display =
         reinterpret_cast<PFNEGLGETPLATFORMDISPLAYEXTPROC>(eglGetProcAddress("eglGetPlatformDisplayEXT"));
-    if (get_platform_display != nullptr) {
-        if (has_extension(client, "EGL_MESA_platform_surfaceless")) {
-            EGLDisplay display = get_platform_display(EGL_PLATFORM_SURFACELESS_MESA, EGL_DEFAULT_DISPLAY, nullptr);
-            if (display != EGL_NO_DISPLAY && eglInitialize(display, nullptr, nullptr)) return display;
-        }
-        auto query_devices = reinterpret_cast<PFNEGLQUERYDEVICESEXTPROC>(eglGetProcAddress("eglQueryDevicesEXT"));
-        if (query_devices != nullptr && has_extension(client, "EGL_EXT_platform_device")) {
-            EGLDeviceEXT devices[8];
-            EGLint count = 0;
-            if (query_devices(8, devices, &count)) {
-                for (EGLint i = 0; i < count; ++i) {
-                    EGLDisplay display = get_platform_display(EGL_PLATFORM_DEVICE_EXT, devices[i], nullptr);
-                    if (display != EGL_NO_DISPLAY && eglInitialize(display, nullptr, nullptr)) {
-                        return display;
-                    }
-                }
-            }
-        }
+    if (get_platform_display != nullptr && has_extension(client, "EGL_MESA_platform_surfaceless")) {
+        EGLDisplay display = get_platform_display(EGL_PLATFORM_SURFACELESS_MESA, EGL_DEFAULT_DISPLAY, nullptr);
+        if (display != EGL_NO_DISPLAY && eglInitialize(display, nullptr, nullptr)) return display;
     }
+    EGLDisplay device_display = open_egl_device_display();
+    if (device_display != EGL_NO_DISPLAY) return device_display;
     EGLDisplay display = eglGetDisplay(EGL_DEFAULT_DISPLAY);
     if (display != EGL_NO_DISPLAY && eglInitialize(display, nullptr, nullptr)) return display;
     return EGL_NO_DISPLAY;

@@ -5,34 +5,21 @@
 #include <memory>
 #include <string>
 
-#include "render/frame_params.h"
-#include "render/gl_context.h"
-#include "render/input_image.h"
-
-#include "AE_Effect.h"
+#include "render/gl/frame_params.h"
+#include "render/gl/gl_context.h"
+#include "render/gl/gl_resources.h"
+#include "render/gl/input_image.h"
+#include "render/gl/renderer_state.h"
+#include "render/gl/shader_texts.h"
 
 namespace fx {
 
 class EffectDefinition;
 
-inline constexpr int kTextureSlots = 32;
-inline constexpr int kProgramSlots = 32;
-// Renderer state: no GL resources, resources but not every program built, programs built.
-inline constexpr std::int32_t kRendererEmpty = 0;
-inline constexpr std::int32_t kRendererResources = 1;
-inline constexpr std::int32_t kRendererBuilt = 2;
-
-// One texture and the size its storage was last specified with (0 x 0 = never).
-struct TextureSlot {
-    std::uint32_t id = 0;
-    std::int32_t width = 0;
-    std::int32_t height = 0;
-    // Whether the mipmap levels were built from the current level 0. A new level 0
-    // (upload, a pass drawing into it, new storage) makes them stale; a pass that
-    // samples with mipmaps rebuilds stale ones first.
-    bool mipmaps_current = false;
-    // The internal format last asked for (the storage may hold the 8-bit fallback).
-    std::uint32_t requested_format = 0;
+// What a status request found: the build log, or why nothing could be built.
+struct ShaderStatus {
+    bool clean = false;  // a usable context and an empty log
+    std::string log;
 };
 
 // The OpenGL engine: one private context, one framebuffer, one full-screen quad, up to
@@ -41,7 +28,7 @@ struct TextureSlot {
 // Callers serialise all use (the process render mutex).
 class GlRenderer {
 public:
-    GlRenderer();
+    explicit GlRenderer(ShaderTexts texts);
     ~GlRenderer();
     GlRenderer(const GlRenderer&) = delete;
     GlRenderer& operator=(const GlRenderer&) = delete;
@@ -63,20 +50,26 @@ public:
     // Shader programs.
     void set_define(const std::string& name, const std::string& value);
     std::string build_defines_block();
-    void build_programs();
+    // Builds every pass's program and returns the build log ("" when clean). Without a
+    // frame attached the programs are built but the state stays where it was: a frame
+    // is needed to know whether the build was clean for it.
+    const std::string& build_programs();
     // Compiles `source` and attaches it to pass `pass`'s program; on a compile error
     // appends "[pass]: " and the compiler's text to `log` and compiles the built-in
     // fallback of the same stage instead. 0 when the source is empty or even the
     // fallback fails.
     std::uint32_t compile_shader(std::uint32_t type, const std::string& source, std::string& log, int pass);
-    // Optionally rebuilds, then writes the log (or the confirmation text when the log is
-    // empty) into out_data->return_msg, through the host's strcpy callback when
-    // in_data offers one. True when the log was empty.
-    bool report_shader_status(PF_OutData* out_data, bool rebuild, const PF_InData* in_data = nullptr);
+    // Optionally rebuilds, then reports the log; without a usable context the log says
+    // so instead of being empty.
+    ShaderStatus shader_status(bool rebuild);
 
     // Passes.
     bool run_all_passes();
     void run_pass(int pass);
+    // What the last run of passes and the read-backs after it had to say: targets that
+    // could not be completed (their pass was skipped), a framebuffer a read-back could
+    // not use, the error that ended the frame. Cleared when a run starts.
+    const std::string& pass_log() const { return pass_log_; }
 
     // Texture transfer. Upload puts buffer row r into texture row height-1-r; read-back
     // puts framebuffer row height-1-r into buffer row r, so a picture that goes up and
@@ -87,53 +80,50 @@ public:
     bool read_back_unflipped(int slot, InputImage& output);
 
     // Inspection.
-    std::int32_t state() const { return state_; }
+    RendererState state() const { return state_; }
     GlContext* context() const { return context_.get(); }
     FrameParams* frame() const { return frame_; }
     const std::map<std::string, std::string>& defines() const { return defines_; }
     std::uint32_t program(int pass) const;
-    TextureSlot texture_slot(int slot) const;
-    int texture_count() const { return texture_count_; }
+    // The texture of a slot; one without a name (id 0) for a slot without a texture.
+    const GlTexture& texture(int slot) const;
+    int texture_count() const { return resources_ ? static_cast<int>(resources_->textures.size()) : 0; }
     const std::string& sampler_name(int unit) const { return sampler_names_[unit]; }
 
 private:
     bool gpu_enabled() const;
     // One compile attempt, without the fallback.
     std::uint32_t compile_stage(std::uint32_t type, const std::string& source, std::string& log, int pass);
+    // Builds one pass's program; false when the build must stop at this pass.
+    bool build_program(int pass, const std::string& vertex, const std::string& defines_block);
     int planned_texture_count() const;
     // Generates textures up to the planned count; expects the context current.
     void add_missing_textures();
+    GlTexture* texture_at(int slot);
     // Pass targets.
     float pass_scale(int pass) const;
     void target_size(int pass, std::int32_t& width, std::int32_t& height) const;
-    bool prepare_target(int pass);
+    // "" when the pass's target is ready to draw into, otherwise why not.
+    std::string prepare_target(int pass);
     std::uint32_t target_internal_format() const;
     // Uniforms.
     void bind_pass_inputs(int pass);
-    void set_builtin_uniforms(int pass, std::uint32_t program);
-    void set_slot_uniforms(int pass, std::uint32_t program);
-    // Texture storage with the 8-bit fallback; returns false when even that fails.
-    bool specify_storage(TextureSlot& slot, std::uint32_t internal_format, std::int32_t width, std::int32_t height,
-                         bool mipmaps);
+    void set_builtin_uniforms(int pass, const GlProgram& program);
+    void set_slot_uniforms(int pass, const GlProgram& program);
     std::uint32_t input_internal_format(const InputImage& image) const;
     void run_pass_sequence();
     bool read_rows(int slot, InputImage& output, bool flip);
 
+    ShaderTexts texts_;
     FrameParams* frame_ = nullptr;
     EffectDefinition* definition_ = nullptr;
     std::unique_ptr<GlContext> context_;
-    std::int32_t state_ = kRendererEmpty;
+    RendererState state_ = RendererState::empty;
     std::string sampler_names_[kTextureSlots];
-    std::uint32_t textures_[kTextureSlots] = {};
-    std::uint32_t programs_[kProgramSlots] = {};
-    std::uint32_t framebuffer_ = 0;
-    std::uint32_t vertex_buffer_ = 0;
-    std::uint32_t vertex_array_ = 0;
+    std::unique_ptr<GlResources> resources_;
     std::string error_log_;
+    std::string pass_log_;
     std::map<std::string, std::string> defines_;
-    TextureSlot texture_slots_[kTextureSlots];
-    int texture_count_ = 0;
-    bool pass_failed_ = false;
 };
 
 }  // namespace fx

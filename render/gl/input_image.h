@@ -5,6 +5,12 @@
 
 namespace fx {
 
+// The channels of a staged picture's pixels, in memory order.
+enum class ChannelLayout : std::int32_t {
+    rgba = 0,
+    rgb = 3,  // decoded three-channel images, 8 bits a channel
+};
+
 // One staged picture: a host layer converted to canonical R, G, B, A order, a decoded
 // image parameter, or the read-back of the last pass.
 struct InputImage {
@@ -17,10 +23,7 @@ struct InputImage {
     std::int32_t row_bytes = 0;
     double origin_x = 0.0;  // the host layer's origin
     double origin_y = 0.0;
-    std::int32_t channel_layout = 0;  // kChannelsRgba or kChannelsRgb
+    ChannelLayout channel_layout = ChannelLayout::rgba;
 };
-
-inline constexpr std::int32_t kChannelsRgba = 0;
-inline constexpr std::int32_t kChannelsRgb = 3;
 
 }  // namespace fx

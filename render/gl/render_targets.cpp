@@ -5,10 +5,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 #include "definition/effect_definition.h"
-#include "render/driver_workarounds.h"
-#include "render/gl_renderer.h"
+#include "render/gl/gl_renderer.h"
 
 namespace fx {
 namespace {
@@ -55,31 +55,6 @@ std::uint32_t GlRenderer::input_internal_format(const InputImage& image) const {
     return format;
 }
 
-bool GlRenderer::specify_storage(TextureSlot& slot, std::uint32_t internal_format, std::int32_t width,
-                                 std::int32_t height, bool mipmaps) {
-    // Expects the slot's texture bound to GL_TEXTURE_2D on the active unit.
-    slot.requested_format = internal_format;
-    slot.mipmaps_current = false;
-    drain_gl_errors();
-    glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(internal_format), width, height, 0, GL_RGBA, GL_FLOAT, nullptr);
-    if (mipmaps) glGenerateMipmap(GL_TEXTURE_2D);
-    // Any refusal (a float format the driver lacks, or a format value it does not know)
-    // falls back to 8-bit RGBA, which every driver has.
-    if (glGetError() != GL_NO_ERROR) {
-        drain_gl_errors();
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_FLOAT, nullptr);
-        if (mipmaps) glGenerateMipmap(GL_TEXTURE_2D);
-        if (glGetError() != GL_NO_ERROR) {
-            slot.width = 0;
-            slot.height = 0;
-            return false;
-        }
-    }
-    slot.width = width;
-    slot.height = height;
-    return true;
-}
-
 float GlRenderer::pass_scale(int pass) const {
     if (pass >= definition_->settings.pass_count - 1) return 1.0f;
     float scale = frame_->scale;
@@ -104,28 +79,33 @@ void GlRenderer::target_size(int pass, std::int32_t& width, std::int32_t& height
     height = scaled(height);
 }
 
-bool GlRenderer::prepare_target(int pass) {
+std::string GlRenderer::prepare_target(int pass) {
     const int target = definition_->settings.pass_output[pass];
-    if (target < 0 || target >= texture_count_) return false;
-    TextureSlot& slot = texture_slots_[target];
+    GlTexture* texture = texture_at(target);
+    if (texture == nullptr) {
+        return "pass " + std::to_string(pass) + ": its target buffer " + std::to_string(target) +
+               " has no texture (the renderer has " + std::to_string(texture_count()) + ")";
+    }
     std::int32_t width = 0;
     std::int32_t height = 0;
     target_size(pass, width, height);
 
-    glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
     glActiveTexture(GL_TEXTURE0);
-    glBindTexture(GL_TEXTURE_2D, slot.id);
+    glBindTexture(GL_TEXTURE_2D, texture->id());
     const int realloc = frame_->force_target_realloc;
-    if (realloc >= 0 && (realloc == 1 || width != slot.width || height != slot.height)) {
+    if (realloc >= 0 && (realloc == 1 || width != texture->width() || height != texture->height())) {
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
-        specify_storage(slot, target_internal_format(), width, height, true);
+        texture->specify_storage(target_internal_format(), width, height, true);
     }
-    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, slot.id, 0);
-    // Unbound again so that no sampler unit of the pass reads the texture it draws into.
+    // Unbound before the attachment so that no sampler unit of the pass reads the
+    // texture it draws into.
     glBindTexture(GL_TEXTURE_2D, 0);
-    return glCheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
+    const std::string status = resources_->framebuffer.attach_color(*texture);
+    if (status.empty()) return {};
+    return "pass " + std::to_string(pass) + ": its target buffer " + std::to_string(target) +
+           " cannot be drawn into: framebuffer " + status;
 }
 
 }  // namespace fx

@@ -1,15 +1,13 @@
-#include "render/gl_capabilities.h"
+#include "render/gl/gl_capabilities.h"
 
 #include <GL/glew.h>
 
-#include "render/driver_workarounds.h"
+#include "render/gl/driver_workarounds.h"
 
 namespace fx {
 
 bool load_gl_entry_points() {
-    // Entry points of extensions the driver does not list are loaded too; some drivers
-    // leave core features out of their extension string.
-    glewExperimental = GL_TRUE;
+    load_unlisted_gl_entry_points();
     return accept_glew_init_result(glewInit());
 }
 

@@ -6,10 +6,11 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 #include "definition/effect_definition.h"
-#include "render/gl_renderer.h"
-#include "render/texture_wrap.h"
+#include "render/gl/gl_renderer.h"
+#include "render/gl/texture_wrap.h"
 
 namespace fx {
 namespace {
@@ -20,9 +21,10 @@ constexpr std::int64_t kFloatPixelBytes = 16;  // staged read-back: RGBA float
 
 void GlRenderer::upload_input(const InputImage& image, int slot_index) {
     if (definition_ == nullptr || image.pixels == nullptr) return;
-    if (slot_index < 0 || slot_index >= texture_count_) return;
+    GlTexture* slot = texture_at(slot_index);
+    if (slot == nullptr) return;
     if (image.width <= 0 || image.height <= 0) return;
-    const bool rgb = image.channel_layout == kChannelsRgb;
+    const bool rgb = image.channel_layout == ChannelLayout::rgb;
     const bool is_float = image.bits_per_channel == 32;
     // Only the two staged depths exist; anything else would be read with the wrong size.
     if (!is_float && image.bits_per_channel != 8) return;
@@ -38,9 +40,8 @@ void GlRenderer::upload_input(const InputImage& image, int slot_index) {
     ContextBracket bracket(context_.get());
     if (!bracket.current()) return;
     const auto& settings = definition_->settings;
-    TextureSlot& slot = texture_slots_[slot_index];
     glActiveTexture(GL_TEXTURE0);
-    glBindTexture(GL_TEXTURE_2D, slot.id);
+    glBindTexture(GL_TEXTURE_2D, slot->id());
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 10);
     const GLint magnify = settings.smooth > 0 ? GL_LINEAR : GL_NEAREST;
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, magnify);
@@ -51,8 +52,8 @@ void GlRenderer::upload_input(const InputImage& image, int slot_index) {
     // Storage is kept across frames while the picture keeps its size and depth; a new
     // depth gets new storage so that float inputs are not squeezed into 8 bits.
     const GLenum internal_format = input_internal_format(image);
-    if (slot.width != image.width || slot.height != image.height || slot.requested_format != internal_format) {
-        if (!specify_storage(slot, internal_format, image.width, image.height, settings.smooth >= 1)) {
+    if (slot->width() != image.width || slot->height() != image.height || slot->requested_format() != internal_format) {
+        if (!slot->specify_storage(internal_format, image.width, image.height, settings.smooth >= 1)) {
             glBindTexture(GL_TEXTURE_2D, 0);
             return;
         }
@@ -68,9 +69,9 @@ void GlRenderer::upload_input(const InputImage& image, int slot_index) {
     // Mipmaps made when the storage was specified describe an empty picture.
     if (settings.smooth >= 1) {
         glGenerateMipmap(GL_TEXTURE_2D);
-        slot.mipmaps_current = true;
+        slot->set_mipmaps_current(true);
     } else {
-        slot.mipmaps_current = false;
+        slot->set_mipmaps_current(false);
     }
     glBindTexture(GL_TEXTURE_2D, 0);
 }
@@ -80,25 +81,26 @@ bool GlRenderer::read_back(int slot, InputImage& output) { return read_rows(slot
 bool GlRenderer::read_back_unflipped(int slot, InputImage& output) { return read_rows(slot, output, false); }
 
 bool GlRenderer::read_rows(int slot_index, InputImage& output, bool flip) {
-    if (slot_index < 0 || slot_index >= texture_count_ || output.pixels == nullptr) return false;
-    const TextureSlot& slot = texture_slots_[slot_index];
-    if (slot.width <= 0 || slot.height <= 0) return false;
+    const GlTexture* texture = texture_at(slot_index);
+    if (texture == nullptr || output.pixels == nullptr || !texture->has_storage()) return false;
+    const std::int32_t width = texture->width();
+    const std::int32_t height = texture->height();
     // The buffer was sized by the caller; a texture larger than it is not read.
     const std::int64_t capacity = static_cast<std::int64_t>(output.row_bytes) * output.height;
-    const std::int64_t row_bytes = kFloatPixelBytes * slot.width;
-    if (output.row_bytes < 0 || output.height < 0 || row_bytes * slot.height > capacity) return false;
+    const std::int64_t row_bytes = kFloatPixelBytes * width;
+    if (output.row_bytes < 0 || output.height < 0 || row_bytes * height > capacity) return false;
 
     ContextBracket bracket(context_.get());
     if (!bracket.current()) return false;
-    output.width = slot.width;
-    output.height = slot.height;
+    output.width = width;
+    output.height = height;
     output.bits_per_channel = 32;
     output.row_bytes = static_cast<std::int32_t>(row_bytes);
-    output.channel_layout = kChannelsRgba;
+    output.channel_layout = ChannelLayout::rgba;
     auto* pixels = static_cast<std::uint8_t*>(output.pixels);
 
     glActiveTexture(GL_TEXTURE0);
-    glBindTexture(GL_TEXTURE_2D, slot.id);
+    glBindTexture(GL_TEXTURE_2D, texture->id());
     glPixelStorei(GL_PACK_ALIGNMENT, 4);
     glPixelStorei(GL_PACK_ROW_LENGTH, 0);
     if (!flip) {
@@ -109,12 +111,15 @@ bool GlRenderer::read_rows(int slot_index, InputImage& output, bool flip) {
     glBindTexture(GL_TEXTURE_2D, 0);
     // Read through the framebuffer with the wanted texture attached, whatever the last
     // pass left attached there.
-    glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
-    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, slot.id, 0);
-    if (glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) return false;
+    const std::string status = resources_->framebuffer.attach_color(*texture);
+    if (!status.empty()) {
+        pass_log_ +=
+            "read_back: buffer " + std::to_string(slot_index) + " cannot be read: framebuffer " + status + "\n";
+        return false;
+    }
     glReadBuffer(GL_COLOR_ATTACHMENT0);
-    for (std::int32_t row = 0; row < slot.height; ++row) {
-        glReadPixels(0, slot.height - 1 - row, slot.width, 1, GL_RGBA, GL_FLOAT,
+    for (std::int32_t row = 0; row < height; ++row) {
+        glReadPixels(0, height - 1 - row, width, 1, GL_RGBA, GL_FLOAT,
                      pixels + static_cast<std::ptrdiff_t>(row) * row_bytes);
     }
     return true;

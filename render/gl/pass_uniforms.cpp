@@ -8,8 +8,8 @@
 #include <string>
 
 #include "definition/effect_definition.h"
-#include "render/gl_renderer.h"
-#include "render/texture_wrap.h"
+#include "render/gl/gl_renderer.h"
+#include "render/gl/texture_wrap.h"
 
 namespace fx {
 namespace {
@@ -18,8 +18,8 @@ namespace {
 constexpr int kFilterNearest = 0;
 constexpr int kFilterLinear = 1;
 
-GLint location(GLuint program, const std::string& name) {
-    return name.empty() ? -1 : glGetUniformLocation(program, name.c_str());
+GLint location(const GlProgram& program, const std::string& name) {
+    return name.empty() ? -1 : program.uniform_location(name);
 }
 
 // trunc(x) as GLSL int; values outside the int range saturate.
@@ -34,12 +34,12 @@ void GlRenderer::bind_pass_inputs(int pass) {
     const auto& settings = definition_->settings;
     const int pass_smooth = settings.pass_smooth[pass];
     const int mode = pass_smooth >= 0 ? pass_smooth : frame_->smooth;
-    const GLuint program = programs_[pass];
+    const GlProgram& program = resources_->programs[static_cast<std::size_t>(pass)];
     for (int unit = 0; unit < kMaxInputs && settings.pass_input[pass][unit] >= 0; ++unit) {
         const int source = settings.pass_input[pass][unit];
         glActiveTexture(GL_TEXTURE0 + static_cast<GLenum>(unit));
-        TextureSlot* slot = source < texture_count_ ? &texture_slots_[source] : nullptr;
-        glBindTexture(GL_TEXTURE_2D, slot != nullptr ? slot->id : 0);
+        GlTexture* slot = texture_at(source);
+        glBindTexture(GL_TEXTURE_2D, slot != nullptr ? slot->id() : 0);
         if (slot != nullptr) {
             glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 10);
             if (mode == kFilterNearest) {
@@ -53,9 +53,9 @@ void GlRenderer::bind_pass_inputs(int pass) {
                 glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
                 // Mipmaps built while the texture was still empty, or before the last
                 // pass drew into it, would blend stale pixels into every reduced read.
-                if (!slot->mipmaps_current && slot->width > 0 && slot->height > 0) {
+                if (!slot->mipmaps_current() && slot->has_storage()) {
                     glGenerateMipmap(GL_TEXTURE_2D);
-                    slot->mipmaps_current = true;
+                    slot->set_mipmaps_current(true);
                 }
             }
             glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, texture_wrap_mode(frame_->repeat));
@@ -66,22 +66,23 @@ void GlRenderer::bind_pass_inputs(int pass) {
     glActiveTexture(GL_TEXTURE0);
 }
 
-void GlRenderer::set_builtin_uniforms(int pass, std::uint32_t program) {
-    const TextureSlot& target = texture_slots_[definition_->settings.pass_output[pass]];
+void GlRenderer::set_builtin_uniforms(int pass, const GlProgram& program) {
+    const GlTexture& target = texture(definition_->settings.pass_output[pass]);
     const float scale = pass_scale(pass);
     glUniform1i(location(program, "ps_index"), pass);
     glUniform1f(location(program, "time"), static_cast<float>(frame_->time_seconds));
-    glUniform2f(location(program, "resolution"), static_cast<float>(target.width), static_cast<float>(target.height));
+    glUniform2f(location(program, "resolution"), static_cast<float>(target.width()),
+                static_cast<float>(target.height()));
     glUniform2f(location(program, "pixelsize"), frame_->pixel_aspect[0], frame_->pixel_aspect[1]);
     glUniform2f(location(program, "downsample"), scale * frame_->downsample[0], scale * frame_->downsample[1]);
     glUniform2f(location(program, "range"), frame_->range_min, frame_->range_max);
     glUniform2f(location(program, "mouse"), frame_->pointer[0], frame_->pointer[1]);
 }
 
-void GlRenderer::set_slot_uniforms(int pass, std::uint32_t program) {
-    const TextureSlot& target = texture_slots_[definition_->settings.pass_output[pass]];
-    const float width = static_cast<float>(target.width);
-    const float height = static_cast<float>(target.height);
+void GlRenderer::set_slot_uniforms(int pass, const GlProgram& program) {
+    const GlTexture& target = texture(definition_->settings.pass_output[pass]);
+    const float width = static_cast<float>(target.width());
+    const float height = static_cast<float>(target.height());
     const float scale = pass_scale(pass);
     const int count = std::clamp(definition_->settings.param_count, 0, kSlotCount);
     int texture_inputs = 0;  // layer and image slots seen so far

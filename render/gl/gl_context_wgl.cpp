@@ -9,8 +9,8 @@
 #include <memory>
 #include <string>
 
-#include "render/gl_capabilities.h"
-#include "render/gl_context.h"
+#include "render/gl/gl_capabilities.h"
+#include "render/gl/gl_context.h"
 
 namespace fx {
 namespace {

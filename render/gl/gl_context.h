@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "render/gl_capabilities.h"
+#include "render/gl/gl_capabilities.h"
 
 namespace fx {
 

@@ -1,4 +1,4 @@
-#include "render/fragment_assembly.h"
+#include "render/gl/fragment_assembly.h"
 
 namespace fx {
 

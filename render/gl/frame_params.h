@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "render/input_image.h"
+#include "render/gl/input_image.h"
 
 namespace fx {
 
