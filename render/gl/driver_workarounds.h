@@ -12,8 +12,10 @@ namespace fx {
 //
 // Some drivers leave core features out of their extension string (core profiles list
 // none of the features they took into core); without the switch GLEW leaves those entry
-// points null and the first framebuffer call would jump to address 0. Shown by
-// GlContextTest.CreatesUsableHeadlessContext, which draws through framebuffer objects.
+// points null and the first framebuffer call would jump to address 0. Mesa's llvmpipe,
+// where the tests run, lists everything it has, so no test there fails without the
+// switch; on such a driver every pass test would (PassPipelineGlTest.
+// IdentityPassReturnsEveryFloatPixelUnchanged draws through a framebuffer object).
 void load_unlisted_gl_entry_points();
 
 // Decides whether glewInit's result means the GL entry points are usable.
@@ -47,9 +49,8 @@ void* open_egl_device_display();
 // locations, and linkers number them differently: some in declaration order, some by
 // name, some by first use. The one vec3/vec4 attribute is taken for the position and
 // the one vec2 attribute for the texture coordinate; shaders with several candidates
-// keep the linker's choice. Shown by GlProgramGlTest.QuadAttributesArePlacedWhatever
-// TheirOrder and by every pass test (the test vertex shader declares the texture
-// coordinate first).
+// keep the linker's choice. Shown by GlObjectsGlTest.QuadAttributesArePlacedWhateverTheirOrder
+// and by every pass test (the test vertex shader declares the texture coordinate first).
 bool place_quad_attributes(std::uint32_t program);
 
 }  // namespace fx

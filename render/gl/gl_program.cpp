@@ -31,6 +31,26 @@ std::string shader_info_log(std::uint32_t shader) { return info_log(shader, glGe
 
 std::string program_info_log(std::uint32_t program) { return info_log(program, glGetProgramiv, glGetProgramInfoLog); }
 
+std::uint32_t compile_shader_object(std::uint32_t type, const std::string& source, std::string& message) {
+    const GLuint shader = glCreateShader(type);
+    if (shader == 0) {
+        message = "the driver could not create a shader\n";
+        return 0;
+    }
+    const GLchar* text = source.c_str();
+    const GLint length = static_cast<GLint>(std::min<std::size_t>(source.size(), 0x7fffffff));
+    glShaderSource(shader, 1, &text, &length);
+    glCompileShader(shader);
+    GLint compiled = GL_FALSE;
+    glGetShaderiv(shader, GL_COMPILE_STATUS, &compiled);
+    if (compiled == GL_TRUE) return shader;
+    message = shader_info_log(shader);
+    // A failure must leave text in the log, or the frame would show the fallback.
+    if (message.empty()) message = "compile failed without a message from the driver\n";
+    glDeleteShader(shader);
+    return 0;
+}
+
 GlProgram::~GlProgram() { release(); }
 
 GlProgram::GlProgram(GlProgram&& other) noexcept

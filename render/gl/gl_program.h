@@ -61,6 +61,11 @@ private:
     std::map<std::string, ActiveUniform> uniforms_;
 };
 
+// Compiles one stage and returns the shader object, which the caller attaches and
+// deletes; 0 when it did not compile, with the compiler's text (never empty) in
+// `message`.
+std::uint32_t compile_shader_object(std::uint32_t type, const std::string& source, std::string& message);
+
 // The info log of a shader or a program, up to 1024 bytes.
 std::string shader_info_log(std::uint32_t shader);
 std::string program_info_log(std::uint32_t program);

@@ -89,29 +89,17 @@ std::uint32_t GlRenderer::compile_shader(std::uint32_t type, const std::string& 
 
 std::uint32_t GlRenderer::compile_stage(std::uint32_t type, const std::string& source, std::string& log, int pass) {
     if (source.empty()) return 0;
-    const GLuint shader = glCreateShader(type);
+    std::string message;
+    const GLuint shader = compile_shader_object(type, source, message);
     if (shader == 0) {
-        log += pass_prefix(pass) + "the driver could not create a shader\n";
+        log += pass_prefix(pass) + message;
         return 0;
     }
-    const GLchar* text = source.c_str();
-    const GLint length = static_cast<GLint>(std::min<std::size_t>(source.size(), 0x7fffffff));
-    glShaderSource(shader, 1, &text, &length);
-    glCompileShader(shader);
-    GLint compiled = GL_FALSE;
-    glGetShaderiv(shader, GL_COMPILE_STATUS, &compiled);
-    if (compiled == GL_TRUE) {
-        if (resources_ && pass >= 0 && pass < kProgramSlots)
-            resources_->programs[static_cast<std::size_t>(pass)].attach(shader);
-        glDeleteShader(shader);  // freed with the program it is attached to
-        return shader;
+    if (resources_ && pass >= 0 && pass < kProgramSlots) {
+        resources_->programs[static_cast<std::size_t>(pass)].attach(shader);
     }
-    std::string message = shader_info_log(shader);
-    // A failure must leave text in the log, or the frame would show the fallback.
-    if (message.empty()) message = "compile failed without a message from the driver\n";
-    log += pass_prefix(pass) + message;
-    glDeleteShader(shader);
-    return 0;
+    glDeleteShader(shader);  // freed with the program it is attached to
+    return shader;
 }
 
 const std::string& GlRenderer::build_programs() {

@@ -198,6 +198,18 @@ TEST_F(GlObjectsGlTest, FailedLinkGivesTheLinkersLogAndNoTable) {
     EXPECT_EQ(none_log, "the driver could not create a program\n");
 }
 
+TEST_F(GlObjectsGlTest, StageThatDoesNotCompileGivesTheCompilersText) {
+    std::string message;
+    EXPECT_EQ(compile_shader_object(GL_FRAGMENT_SHADER, "#version 120\nvoid main() { gl_FragColor = ; }\n", message),
+              0u);
+    EXPECT_NE(message.find("error"), std::string::npos) << message;
+    std::string unused;
+    const GLuint shader = compile_shader_object(GL_FRAGMENT_SHADER, kIdentityShader, unused);
+    EXPECT_NE(shader, 0u);
+    EXPECT_EQ(unused, "");
+    glDeleteShader(shader);
+}
+
 TEST_F(GlObjectsGlTest, ProgramMovesAndDiesWithItsOwner) {
     GlProgram program = program_of(kTestVertexShader, kIdentityShader);
     std::string log;
