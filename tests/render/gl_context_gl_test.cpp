@@ -219,6 +219,25 @@ TEST_F(GlContextTest, NegativeUsegpuCreatesNothingAndRunsNothing) {
 TEST_F(GlContextTest, RunWithoutAFrameFails) {
     RenderRun run(make_definition({kIdentityShader}));
     EXPECT_FALSE(run.renderer().run_all_passes());
+    EXPECT_EQ(run.renderer().pass_log(), "run_all_passes: no frame is attached\n");
+}
+
+// Releasing the resources deletes the GL objects in the context, which lives on.
+TEST_F(GlContextTest, ReleasedResourcesAreDeletedInTheContext) {
+    RenderRun run(make_definition({kIdentityShader}));
+    const StagedPicture input = float_picture(1, 1, {0.5f, 0.5f, 0.5f, 1.0f});
+    run.set_input(0, input);
+    ASSERT_TRUE(run.render()) << run.renderer().error_text();
+    GlRenderer& renderer = run.renderer();
+    const GLuint input_texture = renderer.texture(0).id();
+    const GLuint target_texture = renderer.texture(1).id();
+    const GLuint program = renderer.program(0);
+    renderer.release_resources();
+    ASSERT_TRUE(renderer.make_current());
+    EXPECT_EQ(glIsTexture(input_texture), GL_FALSE);
+    EXPECT_EQ(glIsTexture(target_texture), GL_FALSE);
+    EXPECT_EQ(glIsProgram(program), GL_FALSE);
+    renderer.restore();
 }
 
 }  // namespace
