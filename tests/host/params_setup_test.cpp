@@ -145,7 +145,7 @@ TEST_F(ParamsSetup, AfterEffectsGetsEveryTypeWithItsRecord) {
                              {"Go", PF_Param_BUTTON, 24, 0x46, 0, "Set"},
                              {"Words", PF_Param_BUTTON, 25, 0x46, 0, "Edit"},
                              {"Picture", PF_Param_ARBITRARY_DATA, -1, 0, 0x82, ""},
-                             {"Logo", PF_Param_CHECKBOX, 27, 0x44, PF_PUI_INVISIBLE, "Banner"},
+                             {"Logo", PF_Param_ARBITRARY_DATA, 27, 0, 0x82, ""},
                              {cut_utf8_name.c_str(), PF_Param_FLOAT_SLIDER, 29, 0x20, 0, ""},
                              {"Second", PF_Param_LAYER, 30, 0x44, 0, ""},
                          });
@@ -211,6 +211,11 @@ TEST_F(ParamsSetup, AfterEffectsGetsEveryTypeWithItsRecord) {
     EXPECT_EQ(picture.u.arb_d.dephault, nullptr);
     EXPECT_EQ(picture.u.arb_d.value, nullptr);
 
+    const PF_ParamDef& logo = added[16].def;
+    EXPECT_EQ(logo.ui_width, 128) << "the library carries its banner";
+    EXPECT_EQ(logo.ui_height, 128);
+    EXPECT_EQ(logo.u.arb_d.id, 27);
+
     const std::vector<PF_CustomUIInfo> ui = host_.registered_ui();
     ASSERT_EQ(ui.size(), 1u);
     EXPECT_EQ(ui[0].events, PF_CustomEFlag_EFFECT);
@@ -240,12 +245,14 @@ TEST_F(ParamsSetup, PremiereProTransitionTakesItsFirstLayerAsInput) {
     // Only the first float is hidden.
     EXPECT_EQ(added[5].def.ui_flags, PF_PUI_INVISIBLE);
     EXPECT_EQ(added[17].def.ui_flags, 0);
-    // The image is a button there, and with no custom control nothing is registered.
+    // The image is a button there; the banner stays a custom control, so the control
+    // area is still registered.
     EXPECT_EQ(added[15].def.param_type, PF_Param_BUTTON);
     EXPECT_EQ(added[15].def.flags, 0x44);
     EXPECT_EQ(added[15].items, "Load Image...");
     EXPECT_EQ(added[15].def.uu.id, 131071);
-    EXPECT_TRUE(host_.registered_ui().empty());
+    EXPECT_EQ(added[16].def.param_type, PF_Param_ARBITRARY_DATA);
+    EXPECT_EQ(host_.registered_ui().size(), 1u);
 }
 
 TEST_F(ParamsSetup, PremiereProWithoutTheTransitionSuiteStillAddsTheInput) {
@@ -317,7 +324,7 @@ TEST(ParamsSetupInputs, ListsTheInputLayerThenLayerAndImageSlotsInOrder) {
         EXPECT_EQ(params_setup(&in, &out, nullptr, nullptr), PF_Err_NONE);
         EXPECT_EQ(effect_definition().input_slots, (std::vector<int32_t>{0, 5, 16, 20}));
     }
-    EXPECT_EQ(effect_definition().params[17].visibility, 2) << "a custom slot without its banner is hidden";
+    EXPECT_EQ(effect_definition().params[17].visibility, 0) << "the banner is there: the slot stays as declared";
     EXPECT_TRUE(host.suites().outstanding().empty());
 }
 
