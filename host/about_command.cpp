@@ -1,36 +1,14 @@
 // PF_Cmd_ABOUT: the About box text, written into the host's message area.
 #include <string>
-#include <string_view>
 
 #include "definition/effect_definition.h"
 #include "host/about_message.h"
 #include "host/command_handlers.h"
 #include "host/global_state.h"
 #include "host/host_application.h"
-#include "host/registration.h"
 #include "host/suite_cache.h"
 
 namespace fx {
-namespace {
-
-template <std::size_t N>
-std::string_view whole_slot(const registration::TextSlot<N>& slot) {
-    return std::string_view(slot.data(), slot.size());
-}
-
-AboutFacts about_facts(const EffectDefinition& definition) {
-    AboutFacts facts;
-    facts.about_text = definition.settings.description.c_str();
-    facts.display_name_slot = whole_slot(registration::display_name);
-    facts.effect_name = definition.settings.name.c_str();
-    facts.version_major = definition.settings.version[0];
-    facts.version_minor = definition.settings.version[1];
-    facts.version_build = definition.settings.version[2];
-    facts.core_version_slot = whole_slot(registration::core_version);
-    return facts;
-}
-
-}  // namespace
 
 PF_Err about_command(PF_InData* in_data, PF_OutData* out_data, PF_ParamDef*[], PF_LayerDef*) {
     if (in_data == nullptr || out_data == nullptr) return PF_Err_BAD_CALLBACK_PARAM;

@@ -1,5 +1,8 @@
 #include "host/about_message.h"
 
+#include "definition/effect_definition.h"
+#include "host/registration.h"
+
 namespace fx {
 namespace {
 
@@ -24,7 +27,24 @@ std::string_view text_before_nul(std::string_view slot) {
 
 bool is_left_out_of_name(char c) { return c == '\\' || c == '/' || c == '\'' || c == '"'; }
 
+template <std::size_t N>
+std::string_view whole_slot(const registration::TextSlot<N>& slot) {
+    return std::string_view(slot.data(), slot.size());
+}
+
 }  // namespace
+
+AboutFacts about_facts(const EffectDefinition& definition) {
+    AboutFacts facts;
+    facts.about_text = definition.settings.description.c_str();
+    facts.display_name_slot = whole_slot(registration::display_name);
+    facts.effect_name = definition.settings.name.c_str();
+    facts.version_major = definition.settings.version[0];
+    facts.version_minor = definition.settings.version[1];
+    facts.version_build = definition.settings.version[2];
+    facts.core_version_slot = whole_slot(registration::core_version);
+    return facts;
+}
 
 std::string expand_line_escapes(std::string_view text) {
     std::string out(text);

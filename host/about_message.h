@@ -8,6 +8,8 @@
 
 namespace fx {
 
+class EffectDefinition;
+
 // Everything the About text is made of. The slots are passed whole (their raw bytes),
 // because their filler and first-byte markers matter.
 struct AboutFacts {
@@ -19,6 +21,10 @@ struct AboutFacts {
     int version_build = 0;
     std::string_view core_version_slot;  // raw bytes of the core-version slot
 };
+
+// The shipped effect's facts: the registered display-name and core-version slots, and
+// the definition's "description", "name" and "version" settings.
+AboutFacts about_facts(const EffectDefinition& definition);
 
 // The host's About area takes 256 bytes; the message is kept well inside that.
 inline constexpr std::size_t about_message_limit = 230;

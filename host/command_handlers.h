@@ -1,6 +1,6 @@
 #pragma once
 // The handler of each host command that EffectMain answers, grouped in files by command
-// group (global_commands.cpp, sequence_commands.cpp, …). Each returns a host error code;
+// group (global_setup.cpp, sequence_commands.cpp, …). Each returns a host error code;
 // internal faults leave as exceptions, which only the entry point turns into codes.
 // Records the commands bring in `extra`: PF_UserChangedParamExtra (parameter change),
 // PF_EventExtra (event), PF_PreRenderExtra / PF_SmartRenderExtra (smart render).
@@ -15,7 +15,7 @@ PF_Err about_command(PF_InData* in_data, PF_OutData* out_data, PF_ParamDef* para
 // options_command.cpp
 PF_Err options_command(PF_InData* in_data, PF_OutData* out_data, PF_ParamDef* params[], PF_LayerDef* output);
 
-// global_commands.cpp
+// global_setup.cpp, global_teardown.cpp
 PF_Err global_setup(PF_InData* in_data, PF_OutData* out_data, PF_ParamDef* params[], PF_LayerDef* output);
 PF_Err global_setdown(PF_InData* in_data, PF_OutData* out_data, PF_ParamDef* params[], PF_LayerDef* output);
 

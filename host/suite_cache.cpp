@@ -35,29 +35,27 @@ SuiteCache::SuiteCache(const SPBasicSuite* basic) : basic_(basic) {
 SuiteCache::~SuiteCache() {
     for (std::size_t i = 0; i < slot_count; ++i) {
         if (slots_[i].load(std::memory_order_acquire) == nullptr) continue;
-        const SuiteName s = suite_names[i];
-        basic_->ReleaseSuite(s.name, s.version);
+        release_suite(basic_, suite_names[i]);
     }
 }
 
-const void* SuiteCache::suite(CachedSuite which) {
+const void* SuiteCache::require(CachedSuite which) {
     const auto index = static_cast<std::size_t>(which);
     if (index >= slot_count) throw HostError(bad_callback_param, "SuiteCache: no such cached suite");
     if (const void* known = slots_[index].load(std::memory_order_acquire)) return known;
 
     const SuiteName s = suite_names[index];
-    const void* table = nullptr;
-    const SPErr err = basic_->AcquireSuite(s.name, s.version, &table);
-    if (err != kSPNoError || table == nullptr) {
+    const SuiteGrant grant = acquire_suite(basic_, s);
+    if (!grant.granted()) {
         throw HostError(bad_callback_param, "SuiteCache: the host refused \"" + std::string(s.name) + "\" version " +
                                                 std::to_string(s.version));
     }
     const void* expected = nullptr;
-    if (!slots_[index].compare_exchange_strong(expected, table, std::memory_order_acq_rel)) {
-        basic_->ReleaseSuite(s.name, s.version);
+    if (!slots_[index].compare_exchange_strong(expected, grant.table, std::memory_order_acq_rel)) {
+        release_suite(basic_, s);
         return expected;
     }
-    return table;
+    return grant.table;
 }
 
 }  // namespace fx

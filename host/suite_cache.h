@@ -13,6 +13,7 @@
 #include "AE_EffectSuites.h"
 #include "AE_GeneralPlug.h"
 #include "SPBasic.h"
+#include "host/suite_acquisition.h"
 
 namespace fx {
 
@@ -35,11 +36,6 @@ enum class CachedSuite : std::size_t {
     count
 };
 
-struct SuiteName {
-    const char* name;
-    std::int32_t version;
-};
-
 SuiteName cached_suite_name(CachedSuite which) noexcept;
 
 class SuiteCache {
@@ -52,7 +48,7 @@ public:
 
     // The suite's function table, acquired on the first request. Throws HostError 516
     // when the host refuses it (an error or a null table).
-    const void* suite(CachedSuite which);
+    const void* require(CachedSuite which);
 
     const PF_HandleSuite1* handle_suite() { return typed<PF_HandleSuite1>(CachedSuite::handle); }
     const AEGP_UtilitySuite3* utility_suite7() { return typed<AEGP_UtilitySuite3>(CachedSuite::aegp_utility_7); }
@@ -76,7 +72,7 @@ public:
 private:
     template <class Suite>
     const Suite* typed(CachedSuite which) {
-        return static_cast<const Suite*>(suite(which));
+        return static_cast<const Suite*>(require(which));
     }
 
     static constexpr std::size_t slot_count = static_cast<std::size_t>(CachedSuite::count);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "definition/effect_definition.h"
+
 #include <ostream>
 #include <string>
 
@@ -107,6 +109,21 @@ TEST(AboutMessage, VersionNumbersAreDecimal) {
     f.version_minor = 3;
     f.version_build = 117;
     EXPECT_EQ(about_version_string(f), "v10.3.117, core: 23.7.8");
+}
+
+TEST(AboutMessage, FactsComeFromTheDefinitionAndTheRegisteredSlots) {
+    EffectDefinition definition;
+    definition.settings.name = "Definition Name";
+    definition.settings.description = "Definition About";
+    definition.settings.version[0] = 7;
+    definition.settings.version[1] = 8;
+    definition.settings.version[2] = 9;
+    AboutFacts facts = about_facts(definition);
+    EXPECT_EQ(compose_about_message(facts), "Morvelline 2 Pro\rDefinition About\rv7.8.9, core: 23.7.8");
+    // A re-branded library blanks its display-name slot: the definition's name stands in.
+    const std::string blanked = std::string(31, '#') + '\0';
+    facts.display_name_slot = blanked;
+    EXPECT_EQ(compose_about_message(facts), "Definition Name\rDefinition About\rv7.8.9, core: 23.7.8");
 }
 
 }  // namespace

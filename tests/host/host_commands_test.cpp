@@ -2,12 +2,17 @@
 // called directly (global set-up, which creates the record, is not part of this test).
 #include <gtest/gtest.h>
 
-#include <chrono>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
 #include <future>
 #include <mutex>
 #include <string>
 
 #include "definition/effect_definition.h"
+#include "definition/loader/load_definition.h"
 #include "host/command_dispatch.h"
 #include "host/command_handlers.h"
 #include "host/global_state.h"
@@ -17,6 +22,17 @@
 
 namespace fx {
 namespace {
+
+bool process_mutex_is_free() {
+    // Asked from another thread: try_lock on a mutex the caller holds is undefined.
+    return std::async(std::launch::async,
+                      [] {
+                          if (!process_mutex().try_lock()) return false;
+                          process_mutex().unlock();
+                          return true;
+                      })
+        .get();
+}
 
 class HostCommands : public ::testing::Test {
 protected:
@@ -100,28 +116,59 @@ TEST_F(HostCommands, OptionsMarksTextsDirtyAndReleasesEverything) {
     EXPECT_EQ(host_.log().count("host_lock_handle"), 2u);  // the command's lock and this test's
     EXPECT_EQ(host_.log().count("host_unlock_handle"), 2u);
     EXPECT_EQ(host_.suites().counts("PF Handle Suite", 2).released, 1);
-    EXPECT_TRUE(std::async(std::launch::async,
-                           [] {
-                               if (!process_mutex().try_lock()) return false;
-                               process_mutex().unlock();
-                               return true;
-                           })
-                    .get())
-        << "process mutex left locked";
+    EXPECT_TRUE(process_mutex_is_free()) << "process mutex left locked";
     EXPECT_NE(effect_definition().settings.name.str(), "stale") << "the definition was not reloaded";
 }
 
-TEST_F(HostCommands, OptionsWaitsForTheProcessMutexBeforeReloading) {
-    // While another thread holds the lock (a frame being rendered, say), the command must
-    // not get past it: it only marks the texts dirty once it has reloaded under the lock.
-    std::unique_lock<std::mutex> held(process_mutex());
+// Points the definition loader at a named pipe for the life of the object, so that a
+// test knows the moment a reload reads its text: opening the writing end returns only
+// once the reader has opened the other one.
+class DefinitionPipe {
+public:
+    DefinitionPipe() {
+        char folder[] = "/tmp/fx_options_pipe_XXXXXX";
+        if (mkdtemp(folder) == nullptr) return;
+        folder_ = folder;
+        path_ = folder_ + "/definition.fxdef";
+        if (mkfifo(path_.c_str(), 0600) != 0) path_.clear();
+        if (!path_.empty()) setenv(definition_file_variable, path_.c_str(), 1);
+    }
+    ~DefinitionPipe() {
+        unsetenv(definition_file_variable);
+        if (!path_.empty()) std::remove(path_.c_str());
+        if (!folder_.empty()) rmdir(folder_.c_str());
+    }
+    DefinitionPipe(const DefinitionPipe&) = delete;
+    DefinitionPipe& operator=(const DefinitionPipe&) = delete;
+
+    bool ready() const { return !path_.empty(); }
+    // Blocks until the loader has opened the pipe for reading. The loader then waits for
+    // the text, which ends when the returned writer is closed.
+    std::FILE* wait_for_reader() const { return std::fopen(path_.c_str(), "wb"); }
+
+private:
+    std::string folder_;
+    std::string path_;
+};
+
+TEST_F(HostCommands, OptionsReloadsTheDefinitionUnderTheProcessMutex) {
+    // Frames render under the same lock, so while the definition is being read the lock
+    // must be held, and the texts are marked dirty only once the reload is over.
+    DefinitionPipe pipe;
+    ASSERT_TRUE(pipe.ready()) << "cannot make a named pipe under /tmp";
     auto options = std::async(std::launch::async, [&] { return options_command(&in_, &out_, nullptr, nullptr); });
-    EXPECT_EQ(options.wait_for(std::chrono::milliseconds(200)), std::future_status::timeout)
-        << "the Options command ran while the process mutex was held";
-    EXPECT_EQ(state().texts_dirty, 0);
-    held.unlock();
+    std::FILE* writer = pipe.wait_for_reader();
+    ASSERT_NE(writer, nullptr);
+    // The reload is in progress now and cannot finish before the writer is closed.
+    const bool free_during_reload = process_mutex_is_free();
+    const std::uint8_t dirty_during_reload = state().texts_dirty;
+    std::fputs("\n", writer);
+    std::fclose(writer);
     EXPECT_EQ(options.get(), PF_Err_NONE);
+    EXPECT_FALSE(free_during_reload) << "the definition was read without the process mutex";
+    EXPECT_EQ(dirty_during_reload, 0) << "texts marked dirty before the reload was over";
     EXPECT_EQ(state().texts_dirty, 1);
+    EXPECT_TRUE(process_mutex_is_free()) << "process mutex left locked";
 }
 
 TEST_F(HostCommands, OptionsWithAHandleThatWillNotLockDoesNothing) {

@@ -113,13 +113,20 @@ TEST_F(PluginEntry, OptionsBeforeGlobalSetUpReturnsZeroAndCallsNothing) {
     EXPECT_EQ(plugin_calls(), 0u);
 }
 
-TEST_F(PluginEntry, EveryDispatchedCommandAnswersWithoutCrashingOnAnEmptyHost) {
-    // Commands whose handlers are still empty must at least answer success; the
-    // sequence commands return 0 whatever happens inside them.
-    for (const PF_Cmd cmd : {PF_Cmd_SEQUENCE_SETUP, PF_Cmd_SEQUENCE_RESETUP, PF_Cmd_SEQUENCE_FLATTEN,
-                             PF_Cmd_GET_FLATTENED_SEQUENCE_DATA, PF_Cmd_SEQUENCE_SETDOWN}) {
-        EXPECT_EQ(plugin_.call(cmd).result, PF_Err_NONE) << "command " << cmd;
+TEST_F(PluginEntry, SequenceCommandsOnAHostWithoutGlobalDataAnswerZeroAndKeepNothing) {
+    // An instance's whole life before global set-up has run: every command answers
+    // success without a message, and whatever the plug-in allocated on the way is either
+    // the instance's sequence data or disposed by the time set-down has run.
+    for (const PF_Cmd cmd : {PF_Cmd_SEQUENCE_SETUP, PF_Cmd_SEQUENCE_RESETUP, PF_Cmd_GET_FLATTENED_SEQUENCE_DATA,
+                             PF_Cmd_SEQUENCE_FLATTEN, PF_Cmd_SEQUENCE_RESETUP, PF_Cmd_SEQUENCE_SETDOWN}) {
+        const CommandResult r = plugin_.call(cmd);
+        EXPECT_EQ(r.result, PF_Err_NONE) << "command " << cmd;
+        EXPECT_FALSE(r.shows_message()) << "command " << cmd << ": " << r.message();
+        EXPECT_EQ(r.out.global_data, nullptr) << "command " << cmd;
+        if (PF_Handle copy = plugin_.take_flattened_copy()) host_.handles().dispose(copy);
     }
+    EXPECT_EQ(plugin_.sequence_data(), nullptr);
+    EXPECT_EQ(host_.handles().live_count(), 0u) << host_.handles().leak_report();
 }
 
 }  // namespace

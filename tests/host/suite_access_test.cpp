@@ -8,7 +8,9 @@
 #include <thread>
 #include <vector>
 
+#include "host/drawing_suites.h"
 #include "host/host_error.h"
+#include "host/optional_suite.h"
 #include "host/suite_cache.h"
 #include "host/suite_scope.h"
 #include "simhost/sim_host.h"
@@ -268,7 +270,7 @@ TEST_F(SuiteAccess, DrawingSetReleaseWithoutBasicSuiteReportsEachHeldSuite) {
 
 TEST_F(SuiteAccess, DirectSuiteIsReleasedWhenItsScopeEnds) {
     {
-        AcquiredSuite suite(host_.basic_suite(), "PF Transition Suite", 2);
+        OptionalSuite suite(host_.basic_suite(), "PF Transition Suite", 2);
         EXPECT_TRUE(suite.granted());
         EXPECT_NE(suite.get<void>(), nullptr);
         EXPECT_EQ(counts("PF Transition Suite", 2).released, 0);
@@ -278,7 +280,7 @@ TEST_F(SuiteAccess, DirectSuiteIsReleasedWhenItsScopeEnds) {
 
 TEST_F(SuiteAccess, DirectSuiteReleasedEarlyIsNotReleasedTwice) {
     {
-        AcquiredSuite suite(host_.basic_suite(), "PF Utility Suite", 4);
+        OptionalSuite suite(host_.basic_suite(), "PF Utility Suite", 4);
         suite.release();
         suite.release();
     }
@@ -288,7 +290,7 @@ TEST_F(SuiteAccess, DirectSuiteReleasedEarlyIsNotReleasedTwice) {
 TEST_F(SuiteAccess, RefusedDirectSuiteIsNoErrorAndNotReleased) {
     host_.suites().refuse("PF Cache On Load Suite", 1, kSPSuiteNotFoundError);
     {
-        AcquiredSuite suite(host_.basic_suite(), "PF Cache On Load Suite", 1);
+        OptionalSuite suite(host_.basic_suite(), "PF Cache On Load Suite", 1);
         EXPECT_FALSE(suite.granted());
         EXPECT_EQ(suite.error(), kSPSuiteNotFoundError);
     }
@@ -299,7 +301,7 @@ TEST_F(SuiteAccess, RefusedDirectSuiteIsNoErrorAndNotReleased) {
 TEST_F(SuiteAccess, KeptDirectSuiteStaysAcquiredUntilTheOwnerReleasesIt) {
     const void* kept = nullptr;
     {
-        AcquiredSuite suite(host_.basic_suite(), "PF World Suite", 2);
+        OptionalSuite suite(host_.basic_suite(), "PF World Suite", 2);
         kept = suite.keep();
     }
     EXPECT_NE(kept, nullptr);
