@@ -1,7 +1,8 @@
 #include "host/renderer_lifecycle.h"
 
 #include "definition/effect_definition.h"
-#include "render/gl_renderer.h"
+#include "render/gl/gl_renderer.h"
+#include "render/shader_builtin_texts.h"
 
 namespace fx {
 namespace {
@@ -17,7 +18,7 @@ void guarded(Step&& step) noexcept {
 
 GlRenderer* create_renderer(EffectDefinition& definition) noexcept {
     GlRenderer* renderer = nullptr;
-    guarded([&] { renderer = new GlRenderer(); });
+    guarded([&] { renderer = new GlRenderer(builtin_shader_texts()); });
     if (renderer == nullptr) return nullptr;
     guarded([&] { renderer->set_definition(&definition); });
     guarded([&] { renderer->create_context(); });

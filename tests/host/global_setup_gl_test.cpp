@@ -7,7 +7,7 @@
 #include "definition/loader/load_definition.h"
 #include "host/global_state.h"
 #include "host/registration.h"
-#include "render/gl_renderer.h"
+#include "render/gl/gl_renderer.h"
 #include "simhost/loaded_plugin.h"
 #include "simhost/sim_host.h"
 #include "tests/render/gl_test_support.h"
@@ -41,7 +41,7 @@ TEST_F(GlobalSetupGl, TheShippedEffectStartsWithItsRendererAndReportsTheResource
     ASSERT_NE(state, nullptr);
     ASSERT_NE(state->renderer, nullptr);
     EXPECT_NE(state->renderer->context(), nullptr);
-    EXPECT_GE(state->renderer->state(), kRendererResources) << "the GL resources were made";
+    EXPECT_NE(state->renderer->state(), RendererState::empty) << "the GL resources were made";
     host_.handles().unlock(r.out.global_data);
     EXPECT_EQ(plugin_.call(PF_Cmd_GLOBAL_SETDOWN).result, PF_Err_NONE);
 }
