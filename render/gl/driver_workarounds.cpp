@@ -1,4 +1,5 @@
 #include "render/gl/driver_workarounds.h"
+#include "render/gl/gl_capabilities.h"
 
 #include <GL/glew.h>
 
@@ -14,19 +15,6 @@ namespace fx {
 namespace {
 
 bool is_position_type(GLenum type) { return type == GL_FLOAT_VEC3 || type == GL_FLOAT_VEC4; }
-
-#ifndef _WIN32
-bool has_egl_extension(const char* list, const char* name) {
-    if (list == nullptr) return false;
-    const std::size_t length = std::strlen(name);
-    for (const char* p = list; (p = std::strstr(p, name)) != nullptr; p += length) {
-        const bool starts = p == list || p[-1] == ' ';
-        const bool ends = p[length] == ' ' || p[length] == '\0';
-        if (starts && ends) return true;
-    }
-    return false;
-}
-#endif
 
 }  // namespace
 
@@ -47,7 +35,7 @@ void* open_egl_device_display() {
         reinterpret_cast<PFNEGLGETPLATFORMDISPLAYEXTPROC>(eglGetProcAddress("eglGetPlatformDisplayEXT"));
     auto query_devices = reinterpret_cast<PFNEGLQUERYDEVICESEXTPROC>(eglGetProcAddress("eglQueryDevicesEXT"));
     if (get_platform_display == nullptr || query_devices == nullptr ||
-        !has_egl_extension(client, "EGL_EXT_platform_device")) {
+        !extension_listed(client, "EGL_EXT_platform_device")) {
         return EGL_NO_DISPLAY;
     }
     EGLDeviceEXT devices[8];

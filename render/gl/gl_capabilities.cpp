@@ -2,6 +2,8 @@
 
 #include <GL/glew.h>
 
+#include <cstring>
+
 #include "render/gl/driver_workarounds.h"
 
 namespace fx {
@@ -25,6 +27,17 @@ bool has_required_gl_capabilities() {
         if (!glewIsSupported(name)) return false;
     }
     return true;
+}
+
+bool extension_listed(const char* list, const char* name) {
+    if (list == nullptr) return false;
+    const std::size_t length = std::strlen(name);
+    for (const char* p = list; (p = std::strstr(p, name)) != nullptr; p += length) {
+        const bool starts = p == list || p[-1] == ' ';
+        const bool ends = p[length] == ' ' || p[length] == '\0';
+        if (starts && ends) return true;
+    }
+    return false;
 }
 
 }  // namespace fx

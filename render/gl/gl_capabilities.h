@@ -11,4 +11,8 @@ bool load_gl_entry_points();
 // programmable vertex and fragment stages, draw buffers and framebuffer objects.
 bool has_required_gl_capabilities();
 
+// Whether a space-separated extension list (GL, EGL or WGL) names an extension: the
+// whole word, not a prefix of a longer name. A null list names nothing.
+bool extension_listed(const char* list, const char* name);
+
 }  // namespace fx

@@ -14,23 +14,12 @@
 namespace fx {
 namespace {
 
-bool has_extension(const char* list, const char* name) {
-    if (list == nullptr) return false;
-    const std::size_t length = std::strlen(name);
-    for (const char* p = list; (p = std::strstr(p, name)) != nullptr; p += length) {
-        const bool starts = p == list || p[-1] == ' ';
-        const bool ends = p[length] == ' ' || p[length] == '\0';
-        if (starts && ends) return true;
-    }
-    return false;
-}
-
 // Mesa's surfaceless platform first, then a driver's devices, then the default display.
 EGLDisplay open_display() {
     const char* client = eglQueryString(EGL_NO_DISPLAY, EGL_EXTENSIONS);
     auto get_platform_display =
         reinterpret_cast<PFNEGLGETPLATFORMDISPLAYEXTPROC>(eglGetProcAddress("eglGetPlatformDisplayEXT"));
-    if (get_platform_display != nullptr && has_extension(client, "EGL_MESA_platform_surfaceless")) {
+    if (get_platform_display != nullptr && extension_listed(client, "EGL_MESA_platform_surfaceless")) {
         EGLDisplay display = get_platform_display(EGL_PLATFORM_SURFACELESS_MESA, EGL_DEFAULT_DISPLAY, nullptr);
         if (display != EGL_NO_DISPLAY && eglInitialize(display, nullptr, nullptr)) return display;
     }
@@ -97,8 +86,8 @@ private:
         const bool have_config =
             eglChooseConfig(display_, config_attributes, &config, 1, &config_count) && config_count > 0;
         if (!have_config) {
-            if (!has_extension(extensions, "EGL_KHR_no_config_context") ||
-                !has_extension(extensions, "EGL_KHR_surfaceless_context")) {
+            if (!extension_listed(extensions, "EGL_KHR_no_config_context") ||
+                !extension_listed(extensions, "EGL_KHR_surfaceless_context")) {
                 return;
             }
             config = EGL_NO_CONFIG_KHR;
@@ -110,7 +99,7 @@ private:
         if (have_config) {
             const EGLint pbuffer_attributes[] = {EGL_WIDTH, 1, EGL_HEIGHT, 1, EGL_NONE};
             surface_ = eglCreatePbufferSurface(display_, config, pbuffer_attributes);
-            if (surface_ == EGL_NO_SURFACE && !has_extension(extensions, "EGL_KHR_surfaceless_context")) {
+            if (surface_ == EGL_NO_SURFACE && !extension_listed(extensions, "EGL_KHR_surfaceless_context")) {
                 release();
                 return;
             }
