@@ -155,6 +155,17 @@ TEST_F(GlobalSetup, AboutShowsTheLoadedDefinitionsVersion) {
     teardown();
 }
 
+TEST_F(GlobalSetup, OptionsReloadsTheEditedDefinitionAndMarksTextsDirty) {
+    ASSERT_EQ(plugin_.call(PF_Cmd_GLOBAL_SETUP).result, PF_Err_NONE);
+    const DefinitionFile edited("version=10.4.0\n");  // later "version" lines win
+    EXPECT_EQ(global_state().texts_dirty, 0);
+    EXPECT_EQ(plugin_.call(PF_Cmd_DO_DIALOG).result, PF_Err_NONE);
+    EXPECT_EQ(global_state().texts_dirty, 1);
+    const std::string message = plugin_.call(PF_Cmd_ABOUT).message();
+    EXPECT_NE(message.find("\rv10.4.0, core: 23.7.8"), std::string::npos) << message;
+    teardown();
+}
+
 struct PremiereRow {
     const char* label;
     const char* settings;

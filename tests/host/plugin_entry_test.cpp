@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "simhost/loaded_plugin.h"
 #include "simhost/sim_host.h"
@@ -113,19 +114,26 @@ TEST_F(PluginEntry, OptionsBeforeGlobalSetUpReturnsZeroAndCallsNothing) {
     EXPECT_EQ(plugin_calls(), 0u);
 }
 
-TEST_F(PluginEntry, SequenceCommandsOnAHostWithoutGlobalDataAnswerZeroAndKeepNothing) {
-    // An instance's whole life before global set-up has run: every command answers
-    // success without a message, and whatever the plug-in allocated on the way is either
-    // the instance's sequence data or disposed by the time set-down has run.
-    for (const PF_Cmd cmd : {PF_Cmd_SEQUENCE_SETUP, PF_Cmd_SEQUENCE_RESETUP, PF_Cmd_GET_FLATTENED_SEQUENCE_DATA,
-                             PF_Cmd_SEQUENCE_FLATTEN, PF_Cmd_SEQUENCE_RESETUP, PF_Cmd_SEQUENCE_SETDOWN}) {
+TEST_F(PluginEntry, SequenceCommandsBeforeGlobalSetUpKeepNothing) {
+    // An instance's whole life before global set-up has run: set-up has no global state
+    // to work with and makes no record, so flattening finds no sequence data; no command
+    // shows a message, and nothing the plug-in allocated is left behind.
+    const std::pair<PF_Cmd, PF_Err> commands[] = {
+        {PF_Cmd_SEQUENCE_SETUP, PF_Err_NONE},
+        {PF_Cmd_SEQUENCE_RESETUP, PF_Err_NONE},
+        {PF_Cmd_GET_FLATTENED_SEQUENCE_DATA, PF_Err_INTERNAL_STRUCT_DAMAGED},
+        {PF_Cmd_SEQUENCE_FLATTEN, PF_Err_INTERNAL_STRUCT_DAMAGED},
+        {PF_Cmd_SEQUENCE_RESETUP, PF_Err_NONE},
+        {PF_Cmd_SEQUENCE_SETDOWN, PF_Err_NONE},
+    };
+    for (const auto& [cmd, expected] : commands) {
         const CommandResult r = plugin_.call(cmd);
-        EXPECT_EQ(r.result, PF_Err_NONE) << "command " << cmd;
+        EXPECT_EQ(r.result, expected) << "command " << cmd;
         EXPECT_FALSE(r.shows_message()) << "command " << cmd << ": " << r.message();
         EXPECT_EQ(r.out.global_data, nullptr) << "command " << cmd;
-        if (PF_Handle copy = plugin_.take_flattened_copy()) host_.handles().dispose(copy);
+        EXPECT_EQ(r.out.sequence_data, nullptr) << "command " << cmd;
     }
-    EXPECT_EQ(plugin_.sequence_data(), nullptr);
+    EXPECT_EQ(plugin_.take_flattened_copy(), nullptr);
     EXPECT_EQ(host_.handles().live_count(), 0u) << host_.handles().leak_report();
 }
 

@@ -1,0 +1,257 @@
+// Each applied instance's SequenceState through EffectMain: set-up, the flat copy for
+// saving, flattening, re-set-up from a saved record (a project saved and reopened) and
+// set-down, with what the simulated host's handles hold at every step.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "definition/loader/load_definition.h"
+#include "host/image_records.h"
+#include "host/sequence_state.h"
+#include "simhost/loaded_plugin.h"
+#include "simhost/sim_host.h"
+
+namespace fx {
+namespace {
+
+const char* const texts_and_images =
+    "[par1]\nname=Caption\ntype=text\ndefault=Hello|World\nflags=2\nid=1\n"
+    "[par2]\nname=Note\ntype=text\ndefault=Later\nflags=-2\nvisibility=2\nid=2\n"
+    "[par3]\nname=Picture\ntype=image\nvisibility=1\nid=3\n"
+    "[par4]\nname=Second picture\ntype=image\nid=4\n";
+
+class SequenceData : public ::testing::Test {
+protected:
+    void start(const std::string& params) {
+        static int files = 0;
+        path_ = ::testing::TempDir() + "sequence_data_test_" + std::to_string(getpid()) + "_" +
+                std::to_string(++files) + ".fxdef";
+        std::ofstream(path_) << "[settings]\nusegpu=-1\nimgwidth=40\nimgheight=30\n"
+                             << params << "[ps0]\nvoid main() { gl_FragColor = vec4(1.0); }\n";
+        setenv(definition_file_variable, path_.c_str(), 1);
+        ASSERT_EQ(plugin_.call(PF_Cmd_GLOBAL_SETUP).result, PF_Err_NONE);
+    }
+
+    void TearDown() override {
+        if (plugin_.sequence_data() != nullptr) plugin_.call(PF_Cmd_SEQUENCE_SETDOWN);
+        if (plugin_.global_data() != nullptr) plugin_.call(PF_Cmd_GLOBAL_SETDOWN);
+        unsetenv(definition_file_variable);
+        std::remove(path_.c_str());
+        EXPECT_TRUE(host_.suites().outstanding().empty()) << "suites left acquired";
+        EXPECT_EQ(host_.handles().live_count(), 0u) << host_.handles().leak_report();
+        EXPECT_TRUE(host_.misuses().empty()) << host_.misuses().front();
+    }
+
+    // The record in a handle, read as the host's memory holds it.
+    SequenceState record(PF_Handle handle) {
+        SequenceState copy{};
+        if (auto* state = static_cast<SequenceState*>(host_.handles().lock(handle))) {
+            std::memcpy(static_cast<void*>(&copy), state, sizeof copy);
+            host_.handles().unlock(handle);
+        }
+        return copy;
+    }
+
+    std::vector<std::uint8_t> bytes(PF_Handle handle) {
+        const auto size = host_.handles().size(handle).value_or(0);
+        std::vector<std::uint8_t> out(size);
+        if (void* data = host_.handles().lock(handle)) {
+            std::memcpy(out.data(), data, size);
+            host_.handles().unlock(handle);
+        }
+        return out;
+    }
+
+    // A handle holding `flat`, as the host gives a saved record back.
+    PF_Handle saved(const std::vector<std::uint8_t>& flat) {
+        PF_Handle handle = host_.handles().create(flat.size());
+        std::memcpy(host_.handles().lock(handle), flat.data(), flat.size());
+        host_.handles().unlock(handle);
+        return handle;
+    }
+
+    SimHost host_;
+    LoadedPlugin plugin_{host_, FX_PLUGIN_PATH};
+    std::string path_;
+};
+
+void append_record(std::vector<std::uint8_t>& flat, const std::string& text) {
+    const auto length = static_cast<std::int32_t>(text.size());
+    const auto* p = reinterpret_cast<const std::uint8_t*>(&length);
+    flat.insert(flat.end(), p, p + 4);
+    flat.insert(flat.end(), text.begin(), text.end());
+}
+
+TEST_F(SequenceData, SetUpBuildsTheLiveRecordFromTheDefinition) {
+    start(texts_and_images);
+    const CommandResult r = plugin_.call(PF_Cmd_SEQUENCE_SETUP);
+    ASSERT_EQ(r.result, PF_Err_NONE);
+    ASSERT_NE(r.out.sequence_data, nullptr);
+    EXPECT_EQ(host_.handles().size(r.out.sequence_data), 1672u);
+    EXPECT_EQ(host_.handles().lock_count(r.out.sequence_data), 0);
+    const SequenceState live = record(r.out.sequence_data);
+    EXPECT_EQ(live.is_flat, 0);
+    EXPECT_EQ(live.param_state[2], 2);
+    EXPECT_EQ(live.param_state[3], 1);
+    EXPECT_EQ(live.param_state[1], 0);
+    ASSERT_NE(live.texts[2], nullptr);
+    EXPECT_STREQ(live.texts[2], "Later") << "the later slot with the same index wins";
+    for (int i : {0, 1, 3, 31}) {
+        ASSERT_NE(live.texts[i], nullptr) << i;
+        EXPECT_STREQ(live.texts[i], "") << i;
+    }
+    for (int i : {0, 1}) {
+        ASSERT_NE(live.images[i], nullptr) << i;
+        EXPECT_EQ(live.images[i]->thumb.pixels.size(), 65u * 30u * 4u);
+        EXPECT_TRUE(live.images[i]->full.empty());
+        ASSERT_NE(live.image_paths[i], nullptr);
+        EXPECT_STREQ(live.image_paths[i], "");
+    }
+    EXPECT_EQ(live.images[2], nullptr);
+}
+
+TEST_F(SequenceData, TheFlatCopyHoldsHeadTextsAndPathsAndLeavesTheLiveRecord) {
+    start(texts_and_images);
+    ASSERT_EQ(plugin_.call(PF_Cmd_SEQUENCE_SETUP).result, PF_Err_NONE);
+    PF_Handle live_handle = plugin_.sequence_data();
+    ASSERT_EQ(plugin_.call(PF_Cmd_GET_FLATTENED_SEQUENCE_DATA).result, PF_Err_NONE);
+    PF_Handle copy = plugin_.take_flattened_copy();
+    ASSERT_NE(copy, nullptr);
+    const std::vector<std::uint8_t> flat = bytes(copy);
+    host_.handles().dispose(copy);
+    // 32 text records (one of them "Later"), then two empty paths.
+    ASSERT_EQ(flat.size(), 1672u + 32u * 4u + 5u + 2u * 4u);
+    EXPECT_EQ(flat[1024], 1);
+    for (std::size_t i = 1025; i < 1672; ++i) ASSERT_EQ(flat[i], 0) << "byte " << i;
+    std::int32_t hidden = 0;
+    std::memcpy(&hidden, flat.data() + 2 * 4, 4);
+    EXPECT_EQ(hidden, 2);
+    std::int32_t third_length = 0;
+    std::memcpy(&third_length, flat.data() + 1672 + 8, 4);
+    EXPECT_EQ(third_length, 5);
+    EXPECT_EQ(std::string(flat.begin() + 1672 + 12, flat.begin() + 1672 + 17), "Later");
+    EXPECT_EQ(plugin_.sequence_data(), live_handle);
+    EXPECT_EQ(record(live_handle).is_flat, 0);
+}
+
+TEST_F(SequenceData, ADefinitionWithoutTextsOrImagesFlattensToTheHeadAlone) {
+    start("[par1]\nname=Amount\ntype=float\nid=1\n");
+    ASSERT_EQ(plugin_.call(PF_Cmd_SEQUENCE_SETUP).result, PF_Err_NONE);
+    ASSERT_EQ(plugin_.call(PF_Cmd_SEQUENCE_FLATTEN).result, PF_Err_NONE);
+    EXPECT_EQ(host_.handles().size(plugin_.sequence_data()), 1672u);
+    EXPECT_EQ(record(plugin_.sequence_data()).is_flat, 1);
+    // Flattening a flat record does nothing.
+    PF_Handle flat = plugin_.sequence_data();
+    const CommandResult again = plugin_.call(PF_Cmd_SEQUENCE_FLATTEN);
+    EXPECT_EQ(again.result, PF_Err_NONE);
+    EXPECT_EQ(plugin_.sequence_data(), flat);
+}
+
+TEST_F(SequenceData, ASavedProjectReopensWithItsTextsPathsAndStates) {
+    start(texts_and_images);
+    std::vector<std::uint8_t> flat(1672, 0);
+    const std::int32_t disabled = 1;
+    std::memcpy(flat.data() + 4 * 4, &disabled, 4);
+    flat[1024] = 1;
+    for (int i = 0; i < 32; ++i) append_record(flat, i == 5 ? "edited text" : "");
+    append_record(flat, "photo.jpg");
+    append_record(flat, "");
+    plugin_.set_sequence_data(saved(flat));
+
+    const CommandResult r = plugin_.call(PF_Cmd_SEQUENCE_RESETUP);
+    ASSERT_EQ(r.result, PF_Err_NONE);
+    ASSERT_NE(r.out.sequence_data, nullptr);
+    EXPECT_EQ(host_.handles().live_count(), 2u) << "the global record and the new live one; the flat one is gone";
+    const SequenceState live = record(r.out.sequence_data);
+    EXPECT_EQ(live.is_flat, 0);
+    EXPECT_EQ(live.param_state[4], 1);
+    EXPECT_STREQ(live.texts[5], "edited text");
+    EXPECT_STREQ(live.image_paths[0], "photo.jpg");
+    EXPECT_STREQ(live.image_paths[1], "");
+    ASSERT_NE(live.images[1], nullptr);
+
+    // Saved again, the record carries the same texts and paths.
+    ASSERT_EQ(plugin_.call(PF_Cmd_SEQUENCE_FLATTEN).result, PF_Err_NONE);
+    EXPECT_EQ(bytes(plugin_.sequence_data()), flat);
+}
+
+TEST_F(SequenceData, AShortOrDamagedRecordReadsOnlyWhatIsThere) {
+    start(texts_and_images);
+    std::vector<std::uint8_t> flat(1672, 0);
+    flat[1024] = 1;
+    append_record(flat, "kept");
+    const std::int32_t too_long = 1000;  // claims more bytes than the handle has
+    const auto* p = reinterpret_cast<const std::uint8_t*>(&too_long);
+    flat.insert(flat.end(), p, p + 4);
+    flat.insert(flat.end(), {'x', 'y'});
+    plugin_.set_sequence_data(saved(flat));
+    ASSERT_EQ(plugin_.call(PF_Cmd_SEQUENCE_RESETUP).result, PF_Err_NONE);
+    const SequenceState live = record(plugin_.sequence_data());
+    EXPECT_STREQ(live.texts[0], "kept");
+    for (int i = 1; i < 32; ++i) EXPECT_STREQ(live.texts[i], "") << i;
+    EXPECT_STREQ(live.image_paths[0], "");
+    EXPECT_STREQ(live.image_paths[1], "");
+}
+
+TEST_F(SequenceData, ALiveRecordHandedToReSetUpStaysAsItIs) {
+    start(texts_and_images);
+    ASSERT_EQ(plugin_.call(PF_Cmd_SEQUENCE_SETUP).result, PF_Err_NONE);
+    PF_Handle live = plugin_.sequence_data();
+    EXPECT_EQ(plugin_.call(PF_Cmd_SEQUENCE_RESETUP).result, PF_Err_NONE);
+    EXPECT_EQ(plugin_.sequence_data(), live);
+}
+
+struct FailureRow {
+    const char* label;
+    PF_Cmd cmd;
+    const char* fault;  // the handle call that fails on its next use
+    PF_Err result;
+};
+
+void PrintTo(const FailureRow& row, std::ostream* os) { *os << row.label; }
+
+class SequenceDataFailure : public SequenceData, public ::testing::WithParamInterface<FailureRow> {};
+
+TEST_P(SequenceDataFailure, KeepsWhatItHadAndLeaksNothing) {
+    start(texts_and_images);
+    ASSERT_EQ(plugin_.call(PF_Cmd_SEQUENCE_SETUP).result, PF_Err_NONE);
+    if (GetParam().cmd == PF_Cmd_SEQUENCE_RESETUP) {
+        ASSERT_EQ(plugin_.call(PF_Cmd_SEQUENCE_FLATTEN).result, 0);
+    }
+    PF_Handle before = plugin_.sequence_data();
+    const int seen = host_.faults().calls_seen(GetParam().fault);
+    // The command's first call of the function: a new handle, or the lock of one. Set-up
+    // and re-set-up lock the global record first, so their lock fault is the second.
+    const bool after_global_lock = std::string(GetParam().fault) == "host_lock_handle";
+    host_.faults().fail_nth(GetParam().fault, seen + (after_global_lock ? 2 : 1), PF_Err_OUT_OF_MEMORY);
+    if (GetParam().cmd == PF_Cmd_SEQUENCE_SETUP) plugin_.set_sequence_data(nullptr);
+    const CommandResult r = plugin_.call(GetParam().cmd);
+    host_.faults().reset();
+    EXPECT_EQ(r.result, GetParam().result);
+    if (GetParam().cmd == PF_Cmd_SEQUENCE_SETUP) {
+        EXPECT_EQ(r.out.sequence_data, nullptr);
+        plugin_.set_sequence_data(before);
+    } else {
+        EXPECT_EQ(plugin_.sequence_data(), before) << "the record the instance had stays its record";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, SequenceDataFailure,
+    ::testing::Values(
+        FailureRow{"setup_without_memory", PF_Cmd_SEQUENCE_SETUP, "host_new_handle", PF_Err_OUT_OF_MEMORY},
+        FailureRow{"setup_lock_refused", PF_Cmd_SEQUENCE_SETUP, "host_lock_handle", PF_Err_INTERNAL_STRUCT_DAMAGED},
+        FailureRow{"flatten_without_memory", PF_Cmd_SEQUENCE_FLATTEN, "host_new_handle",
+                   PF_Err_INTERNAL_STRUCT_DAMAGED},
+        FailureRow{"resetup_without_memory", PF_Cmd_SEQUENCE_RESETUP, "host_new_handle", PF_Err_NONE}),
+    [](const ::testing::TestParamInfo<FailureRow>& info) { return std::string(info.param.label); });
+
+}  // namespace
+}  // namespace fx
