@@ -11,6 +11,7 @@
 #include "definition/number_text.h"
 #include "definition/routing_key.h"
 #include "definition/settings_key.h"
+#include "definition/source_bounds.h"
 #include "definition/text_edit.h"
 
 namespace fx {
@@ -19,17 +20,21 @@ namespace {
 bool starts_with(std::string_view text, std::string_view prefix) { return text.substr(0, prefix.size()) == prefix; }
 
 // The fields of an inline header "[par name, param, type, min, max, default, text, flags]",
-// read from the sixth character of the header line on; missing fields are empty.
+// read from the sixth character of the header line on; missing fields are empty. Only the
+// eight fields are split: text after the eighth comma is ignored, however many commas
+// it holds.
 std::vector<std::string> inline_fields(std::string_view header) {
-    std::string fields(trim(header.substr(std::min<std::size_t>(5, header.size())), " \t\r\n]"));
-    fields += ",,,,,,,,";
+    const std::string_view fields = trim(header.substr(std::min<std::size_t>(5, header.size())), " \t\r]\n");
     std::vector<std::string> result;
     std::size_t start = 0;
-    for (std::size_t comma = fields.find(','); comma != std::string::npos; comma = fields.find(',', start)) {
-        result.emplace_back(trim(std::string_view(fields).substr(start, comma - start), kBlanks));
+    while (result.size() < static_cast<std::size_t>(kInlineFieldCount)) {
+        const std::size_t comma = std::min(fields.find(',', start), fields.size());
+        if (start <= fields.size())
+            result.emplace_back(trim(fields.substr(start, comma - start), kBlanks));
+        else
+            result.emplace_back();
         start = comma + 1;
     }
-    result.emplace_back(trim(std::string_view(fields).substr(start), kBlanks));
     return result;
 }
 
@@ -101,6 +106,11 @@ void read_preset_line(const EffectDefinition& def, std::string_view line, ParseS
         record.y = record.z = read_float(value.substr(bar + 1));
         const std::size_t second = value.find('|', bar + 1);
         if (second != std::string_view::npos) record.z = read_float(value.substr(second + 1));
+    }
+    // Past the bound the assignments are only counted; completion reports them.
+    if (state.preset_records.size() >= kMaxPresetRecords) {
+        ++state.preset_records_dropped;
+        return;
     }
     state.preset_records.push_back(record);
 }

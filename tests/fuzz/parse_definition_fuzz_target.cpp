@@ -14,7 +14,7 @@ namespace {
 // three files, one with a "|" in its name.
 ParseEnvironment fuzz_environment() {
     ParseEnvironment env = default_parse_environment();
-    env.read_file = [](const std::string& path) { return "#include " + path + "\n[par]\nname=inc\n"; };
+    env.read_file = [](const std::string& path, std::size_t) { return "#include " + path + "\n[par]\nname=inc\n"; };
     env.list_files = [](const std::string& folder, const std::string& filter) {
         return std::vector<std::string>{folder + "a" + filter, folder + "Dark\\b_c" + filter,
                                         folder + "odd|name" + filter};
