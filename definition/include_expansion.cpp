@@ -21,16 +21,25 @@ struct PendingText {
     std::size_t left() const { return text.size() - at; }
 };
 
+// Longest include line looked at: no file system takes a longer path, and a long line of
+// directives is then not scanned to its end for each of them.
+constexpr std::size_t kMaxIncludeLine = 4096;
+
 // The rest of the include line without blanks and double quotes. A quoted name ends at
 // its closing quote, so that `#include "common.txt" // shared code` still finds the file;
 // the whole line is kept as a comment after the inclusion anyway. An included text is
-// always followed by "\n//include", so the line never goes on in the text below.
+// always followed by "\n//include", so the line never goes on in the text below. A line
+// longer than kMaxIncludeLine without a quoted name names no file.
 std::string include_file_name(std::string_view line_rest) {
-    const std::string_view rest = trim(line_rest.substr(0, line_rest.find_first_of("\r\n")), kBlanks);
+    const std::string_view head = line_rest.substr(0, kMaxIncludeLine);
+    const std::size_t end = head.find_first_of("\r\n");
+    const bool whole_line = end != std::string_view::npos || line_rest.size() <= kMaxIncludeLine;
+    const std::string_view rest = trim(head.substr(0, end), kBlanks);
     if (rest.size() >= 2 && rest[0] == '"') {
         const std::size_t close = rest.find('"', 1);
         if (close != std::string_view::npos) return std::string(rest.substr(1, close - 1));
     }
+    if (!whole_line) return {};
     std::string name(rest);
     std::erase(name, '"');
     return name;
@@ -81,7 +90,7 @@ private:
         if (included_ < kMaxIncludes && read_file_) {
             const PendingText& line = pending_.back();
             const std::string_view rest = std::string_view(line.text).substr(line.at);
-            work_ += std::min(rest.size(), rest.find_first_of("\r\n"));
+            work_ += std::min(rest.size(), kMaxIncludeLine);
             content = read(include_file_name(rest));
         }
         ++included_;
