@@ -96,6 +96,11 @@ void read_preset_line(const EffectDefinition& def, std::string_view line, ParseS
     if (state.preset_popup < 0 || state.preset_choice < 0 || eq == std::string_view::npos || eq == 0) return;
     const int32_t target = def.find_param(line.substr(0, eq));
     if (target < 0) return;
+    // Past the bound the assignments are only counted; completion reports them.
+    if (state.preset_records.size() >= kMaxPresetRecords) {
+        ++state.preset_records_dropped;
+        return;
+    }
     const std::string_view value = line.substr(eq + 1);
     PresetRecord record{state.preset_popup, state.preset_choice, target, 0.0f, 0.0f, 0.0f};
     const std::size_t bar = value.find('|');
@@ -106,11 +111,6 @@ void read_preset_line(const EffectDefinition& def, std::string_view line, ParseS
         record.y = record.z = read_float(value.substr(bar + 1));
         const std::size_t second = value.find('|', bar + 1);
         if (second != std::string_view::npos) record.z = read_float(value.substr(second + 1));
-    }
-    // Past the bound the assignments are only counted; completion reports them.
-    if (state.preset_records.size() >= kMaxPresetRecords) {
-        ++state.preset_records_dropped;
-        return;
     }
     state.preset_records.push_back(record);
 }
