@@ -7,9 +7,13 @@
 #include <string>
 
 #include "definition/clean_name.h"
+#include "definition/data_subfolder.h"
 #include "definition/number_text.h"
+#include "definition/parser_message.h"
 #include "definition/preset_popup.h"
+#include "definition/source_bounds.h"
 #include "definition/text_edit.h"
+#include "definition/unique_ids.h"
 
 namespace fx {
 namespace {
@@ -19,11 +23,38 @@ constexpr int kDefaultImageSize = 50;
 
 // The data folder's name: the effect name made safe as a folder name, without the
 // edition words, so that every edition shares one folder.
-void complete_basedir(EffectSettings& s) {
-    std::string folder = clean_name(s.basedir.empty() ? s.name.view() : s.basedir.view());
+std::string data_folder_name(std::string_view text) {
+    std::string folder = clean_name(text);
     replace_all(folder, " Player", "");
     replace_all(folder, " Pro", "");
+    return folder;
+}
+
+// A folder text confined below the data folders (data_subfolder); what was dropped is
+// reported.
+std::string confined_folder(std::string_view key, std::string_view text) {
+    DataSubfolder confined = data_subfolder(text);
+    if (confined.dropped)
+        report_parser_message("definition settings: " + std::string(key) + " \"" + std::string(text.substr(0, 80)) +
+                              "\" would leave the data folder; its \"..\", drive and absolute parts are dropped,"
+                              " leaving \"" +
+                              confined.folder + "\"");
+    return std::move(confined.folder);
+}
+
+// A "basedir" that names no folder once confined (such as "..") counts as not given.
+void complete_basedir(EffectSettings& s) {
+    std::string folder;
+    if (!s.basedir.empty()) folder = confined_folder("basedir", data_folder_name(s.basedir.view()));
+    if (s.basedir.empty() || (folder.empty() && !data_folder_name(s.basedir.view()).empty()))
+        folder = confined_folder("name", data_folder_name(s.name.view()));
     s.basedir = folder;
+}
+
+void confine_folders(EffectSettings& s) {
+    complete_basedir(s);
+    s.presetpath = confined_folder("presetpath", s.presetpath.view());
+    s.imgpath = confined_folder("imgpath", s.imgpath.view());
 }
 
 void store_preset_records(EffectSettings& s, const ParseState& state) {
@@ -31,6 +62,10 @@ void store_preset_records(EffectSettings& s, const ParseState& state) {
     s.preset_records = std::make_unique<PresetRecord[]>(count);
     std::copy(state.preset_records.begin(), state.preset_records.end(), s.preset_records.get());
     s.preset_record_count = static_cast<int32_t>(std::min<std::size_t>(count, std::numeric_limits<int32_t>::max()));
+    if (state.preset_records_dropped > 0)
+        report_parser_message("definition preset sections: more than " + std::to_string(kMaxPresetRecords) +
+                              " assignments; the last " + std::to_string(state.preset_records_dropped) +
+                              " are dropped");
 }
 
 // "\n" written as two characters in a source becomes a line feed (shrinks, never grows).
@@ -50,13 +85,25 @@ void complete_vertex_shader(EffectSettings& s, ParseState& state, const ParseEnv
     expand_line_feeds(state.vertex_text);
 }
 
-// A pass whose text is "psN" runs pass N's shader.
+// A pass whose text is "psN" runs pass N's shader. Copies are what could make the sources
+// outgrow the text they came from, so their total is bounded.
 void resolve_pass_references(const EffectSettings& s, ParseState& state) {
+    std::size_t total = 0;
+    for (int32_t k = 0; k < s.pass_count; ++k) total += state.pass_text[k].size();
     for (int32_t k = 1; k < s.pass_count; ++k) {
         const std::string& text = state.pass_text[k];
         if (text.compare(0, 2, "ps") != 0) continue;
         const int32_t n = read_int(std::string_view(text).substr(2));
-        if (n >= 0 && n < s.pass_count) state.pass_text[k] = std::string(state.pass_text[n]);
+        if (n < 0 || n >= s.pass_count) continue;
+        const std::size_t resolved = total - text.size() + state.pass_text[n].size();
+        if (resolved > kMaxPassSourceTotal) {
+            report_parser_message("definition pass " + std::to_string(k) + ": using pass " + std::to_string(n) +
+                                  " would make the shader sources of all passes longer than 16 MiB; the pass"
+                                  " keeps its own text");
+            continue;
+        }
+        total = resolved;
+        state.pass_text[k] = std::string(state.pass_text[n]);
     }
 }
 
@@ -117,7 +164,7 @@ void store_sources(EffectDefinition& def, const ParseState& state) {
 
 void complete_definition(EffectDefinition& def, ParseState& state, const ParseEnvironment& env) {
     EffectSettings& s = def.settings;
-    complete_basedir(s);
+    confine_folders(s);
     if (s.imgwidth < 1) s.imgwidth = kDefaultImageSize;
     if (s.imgheight < 1) s.imgheight = kDefaultImageSize;
     store_preset_records(s, state);
@@ -129,6 +176,7 @@ void complete_definition(EffectDefinition& def, ParseState& state, const ParseEn
     ensure_version_line(state.vertex_text);
     complete_passes(s, state);
     complete_slots(def);
+    make_ids_unique(def);
     store_sources(def, state);
 }
 

@@ -11,6 +11,7 @@
 #include "definition/number_text.h"
 #include "definition/routing_key.h"
 #include "definition/settings_key.h"
+#include "definition/source_bounds.h"
 #include "definition/text_edit.h"
 
 namespace fx {
@@ -19,17 +20,21 @@ namespace {
 bool starts_with(std::string_view text, std::string_view prefix) { return text.substr(0, prefix.size()) == prefix; }
 
 // The fields of an inline header "[par name, param, type, min, max, default, text, flags]",
-// read from the sixth character of the header line on; missing fields are empty.
+// read from the sixth character of the header line on; missing fields are empty. Only the
+// eight fields are split: text after the eighth comma is ignored, however many commas
+// it holds.
 std::vector<std::string> inline_fields(std::string_view header) {
-    std::string fields(trim(header.substr(std::min<std::size_t>(5, header.size())), " \t\r\n]"));
-    fields += ",,,,,,,,";
+    const std::string_view fields = trim(header.substr(std::min<std::size_t>(5, header.size())), " \t\r]\n");
     std::vector<std::string> result;
     std::size_t start = 0;
-    for (std::size_t comma = fields.find(','); comma != std::string::npos; comma = fields.find(',', start)) {
-        result.emplace_back(trim(std::string_view(fields).substr(start, comma - start), kBlanks));
+    while (result.size() < static_cast<std::size_t>(kInlineFieldCount)) {
+        const std::size_t comma = std::min(fields.find(',', start), fields.size());
+        if (start <= fields.size())
+            result.emplace_back(trim(fields.substr(start, comma - start), kBlanks));
+        else
+            result.emplace_back();
         start = comma + 1;
     }
-    result.emplace_back(trim(std::string_view(fields).substr(start), kBlanks));
     return result;
 }
 
@@ -91,6 +96,11 @@ void read_preset_line(const EffectDefinition& def, std::string_view line, ParseS
     if (state.preset_popup < 0 || state.preset_choice < 0 || eq == std::string_view::npos || eq == 0) return;
     const int32_t target = def.find_param(line.substr(0, eq));
     if (target < 0) return;
+    // Past the bound the assignments are only counted; completion reports them.
+    if (state.preset_records.size() >= kMaxPresetRecords) {
+        ++state.preset_records_dropped;
+        return;
+    }
     const std::string_view value = line.substr(eq + 1);
     PresetRecord record{state.preset_popup, state.preset_choice, target, 0.0f, 0.0f, 0.0f};
     const std::size_t bar = value.find('|');

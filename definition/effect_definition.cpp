@@ -1,7 +1,10 @@
 #include "definition/effect_definition.h"
 
 #include <algorithm>
+#include <string>
 
+#include "definition/parser_message.h"
+#include "definition/source_bounds.h"
 #include "definition/text_edit.h"
 
 namespace fx {
@@ -42,7 +45,15 @@ int32_t EffectDefinition::set_items(int32_t slot, std::string_view text) {
         const std::size_t bar = text.find('|', start);
         const std::string_view piece =
             trim(text.substr(start, bar == std::string_view::npos ? std::string_view::npos : bar - start), kBlanks);
-        if (!piece.empty()) def.items.emplace_back(piece);
+        if (!piece.empty()) {
+            if (def.items.size() == static_cast<std::size_t>(kMaxPopupItems)) {
+                report_parser_message("definition slot " + std::to_string(slot) + ": more than " +
+                                      std::to_string(kMaxPopupItems) + " items; the items from \"" +
+                                      std::string(piece.substr(0, 40)) + "\" on are dropped");
+                break;
+            }
+            def.items.emplace_back(piece);
+        }
         if (bar == std::string_view::npos) break;
         start = bar + 1;
     }

@@ -32,7 +32,8 @@ public:
     int32_t find_param(std::string_view name) const;
     // Fills the slot's `items` from "|"-separated text (pieces trimmed of spaces and tabs,
     // empty pieces dropped), sets `min` 0 and `max` = count - 1; returns the count.
-    // An index outside 0..255 changes nothing and returns 0.
+    // An index outside 0..255 changes nothing and returns 0. At most kMaxPopupItems items
+    // are kept; the rest are dropped and reported.
     int32_t set_items(int32_t slot, std::string_view text);
 
     Text pass_source[kPassSlots];      // fragment shader of pass 0..31

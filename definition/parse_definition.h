@@ -12,7 +12,8 @@ namespace fx {
 // handled is reported on standard output as "exception on line <line>" and ends the
 // reading, after which the definition is still completed. NUL bytes in the text and in
 // included files are dropped. `env` supplies include files, preset folders and the
-// built-in texts.
+// built-in texts. Time and memory stay bounded whatever the text (source_bounds.h);
+// what a bound cuts is reported on standard output as well.
 void parse_definition(EffectDefinition& def, std::string text, const ParseEnvironment& env);
 
 // The same into the process-wide definition with default_parse_environment().

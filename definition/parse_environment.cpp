@@ -17,7 +17,7 @@ std::string default_dialog_button() { return "Reload Definition"; }
 
 ParseEnvironment default_parse_environment() {
     ParseEnvironment env;
-    env.read_file = [](const std::string&) { return std::string(); };
+    env.read_file = [](const std::string&, std::size_t) { return std::string(); };
     env.list_files = [](const std::string&, const std::string&) { return std::vector<std::string>(); };
     env.common_app_data_folder = [] { return std::string(); };
     env.user_app_data_folder = [] { return std::string(); };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <vector>
@@ -11,9 +12,11 @@ namespace fx {
 // with the platform's functions and the built-in texts (already unscrambled). A member
 // left empty behaves as its default.
 struct ParseEnvironment {
-    // Whole content of the file at `path`, "" when it cannot be read. Used by "#include".
-    // Default: reads nothing, so includes contribute nothing.
-    std::function<std::string(const std::string& path)> read_file;
+    // Content of the file at `path`, at most `max_bytes` bytes of it, "" when it cannot be
+    // read. Used by "#include", which asks for no more than fits under the text bound, so
+    // a huge file is not read whole only to be dropped. It must not wait: a pipe or device
+    // reads as "". Default: reads nothing, so includes contribute nothing.
+    std::function<std::string(const std::string& path, std::size_t max_bytes)> read_file;
 
     // Every regular file below `folder` whose full path, lowercased, contains `filter`
     // lowercased; recursive. Used to build the preset-file popup. Default: no files.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -19,7 +20,8 @@ struct ParseState {
     std::string pass_text[kPassSlots];
     std::string script_text[kScriptSlots];
     std::string vertex_text;
-    std::vector<PresetRecord> preset_records;
+    std::vector<PresetRecord> preset_records;  // at most kMaxPresetRecords
+    std::size_t preset_records_dropped = 0;    // assignments past that bound
 };
 
 }  // namespace fx

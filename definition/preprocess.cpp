@@ -1,33 +1,18 @@
 #include "definition/preprocess.h"
 
+#include <algorithm>
+#include <string>
 #include <string_view>
 #include <vector>
 
+#include "definition/parser_message.h"
 #include "definition/text_edit.h"
+#include "definition/text_search.h"
 
 namespace fx {
 namespace {
 
-constexpr std::string_view kInclude = "#include";
-constexpr std::string_view kIncludeTail = "\n//include";
 constexpr std::string_view kMacroMarker = "##";
-
-// The rest of the include line without blanks and double quotes. A quoted name ends at
-// its closing quote, so that `#include "common.txt" // shared code` still finds the file;
-// the whole line is kept as a comment after the inclusion anyway.
-std::string include_file_name(const std::string& text, std::size_t at) {
-    const std::size_t start = at + kInclude.size();
-    const std::size_t end = text.find_first_of("\r\n", start);
-    const std::string_view rest =
-        trim(std::string_view(text).substr(start, end == std::string::npos ? end : end - start), kBlanks);
-    if (rest.size() >= 2 && rest[0] == '"') {
-        const std::size_t close = rest.find('"', 1);
-        if (close != std::string_view::npos) return std::string(rest.substr(1, close - 1));
-    }
-    std::string name(rest);
-    std::erase(name, '"');
-    return name;
-}
 
 // Lines of the replacement block, carriage returns counted as line ends, trimmed and
 // non-empty.
@@ -56,29 +41,15 @@ std::size_t marker_after_replacement(const std::string& text, std::size_t marker
                                      std::string_view to) {
     // Only uses that end before the marker move it; a use standing across the marker (its
     // name holds the marker's "[") leaves the area starting inside that use's body.
+    const TextSearch search(from);
     std::size_t before = 0;
-    for (std::size_t at = text.find(from); at != std::string::npos && at + from.size() <= marker;
-         at = text.find(from, at + from.size()))
+    for (std::size_t at = search.find(text); at != std::string::npos && at + from.size() <= marker;
+         at = search.find(text, at + from.size()))
         ++before;
     return marker - before * from.size() + before * to.size();
 }
 
 }  // namespace
-
-void expand_includes(std::string& text, const std::function<std::string(const std::string&)>& read_file) {
-    int included = 0;
-    for (std::size_t at = text.find(kInclude); at != std::string::npos; at = text.find(kInclude)) {
-        const std::string name = include_file_name(text, at);
-        std::string content;
-        // "#include" with nothing after it names no file; past the limit an include is taken
-        // as a missing file so that cycles end.
-        if (!name.empty() && included < kMaxIncludes && read_file) content = read_file(name);
-        std::erase(content, '\0');
-        ++included;
-        if (text.size() + content.size() + kIncludeTail.size() > kMaxDefinitionText + kInclude.size()) content.clear();
-        text.replace(at, kInclude.size(), content + std::string(kIncludeTail));
-    }
-}
 
 void expand_macros(std::string& text) {
     std::size_t area = text.find("[sho");
@@ -86,7 +57,12 @@ void expand_macros(std::string& text) {
     std::size_t work = 0;
     for (int handled = 0; handled < kMaxMacros; ++handled) {
         work += text.size();
-        if (work > kMaxRewriteWork) return;
+        if (work > kMaxRewriteWork) {
+            report_parser_message(
+                "definition macros: more than 64 MiB of text to rewrite; the macro definitions"
+                " still in the text are not applied");
+            return;
+        }
         const std::size_t open = text.find(kMacroMarker, area);
         if (open == std::string::npos) return;
         const std::string_view rest = std::string_view(text).substr(open + kMacroMarker.size());
@@ -112,29 +88,47 @@ void expand_macros(std::string& text) {
         if (name.empty()) continue;
         const std::string use = std::string(kMacroMarker) + name;
         const std::size_t moved_area = marker_after_replacement(text, area, use, body);
-        if (!replace_all(text, use, body, kMaxDefinitionText)) return;
+        if (!replace_all(text, use, body, kMaxDefinitionText)) {
+            report_parser_message("definition macros: using \"" + name.substr(0, 40) +
+                                  "\" would make the text longer than 16 MiB; it and the later macros are not applied");
+            return;
+        }
         area = moved_area;
     }
 }
 
-void apply_replace_block(std::string& text) {
+std::size_t apply_replace_block(std::string& text) {
     const std::size_t begin = text.find("[repl");
-    if (begin == std::string::npos) return;
+    if (begin == std::string::npos) return 0;
     std::size_t end = text.find("[vs", begin);
     if (end == std::string::npos) end = text.find("[ps", begin);
     if (end == std::string::npos) end = text.size() - 1;  // the block stops short of the last character
     int applied = 0;
     std::size_t work = 0;
+    std::size_t steps = 0;
     for (const std::string& line : replace_block_lines(text, begin, end)) {
         const std::size_t bar = line.find('|');
         if (bar == std::string::npos) continue;
-        work += text.size();
-        if (++applied > kMaxReplacements || work > kMaxRewriteWork) return;
+        work += text.size() + bar;
+        if (++applied > kMaxReplacements || work > kMaxRewriteWork) {
+            report_parser_message("definition [replace]: more than " + std::to_string(kMaxReplacements) +
+                                  " lines or 64 MiB of text to search; the lines from \"" + line.substr(0, 40) +
+                                  "\" on are ignored");
+            return steps;
+        }
         // An empty search text would match everywhere; such a line replaces nothing.
-        if (!replace_all(text, std::string_view(line).substr(0, bar), std::string_view(line).substr(bar + 1),
-                         kMaxDefinitionText))
-            return;
+        std::size_t line_steps = 0;
+        const bool fits = replace_all(text, std::string_view(line).substr(0, bar),
+                                      std::string_view(line).substr(bar + 1), kMaxDefinitionText, &line_steps);
+        steps += line_steps;
+        if (!fits) {
+            report_parser_message("definition [replace]: replacing \"" +
+                                  line.substr(0, std::min<std::size_t>(bar, 40)) +
+                                  "\" would make the text longer than 16 MiB; it and the lines after it are ignored");
+            return steps;
+        }
     }
+    return steps;
 }
 
 }  // namespace fx

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "definition/parser_message.h"
+#include "definition/source_bounds.h"
 #include "definition/text_edit.h"
 
 namespace fx {
@@ -49,10 +51,18 @@ std::string preset_subfolder(std::string path, const std::string& common, const 
 struct PopupBuilder {
     std::vector<PresetEntry>& entries;
     std::string text;
+    bool cut = false;
 
-    void add(const std::string& label, const std::string& path) {
+    // The popup shows at most kMaxPopupItems items, and entries and items correspond
+    // index by index, so files past that are not listed; false once full.
+    bool add(const std::string& label, const std::string& path) {
+        if (entries.size() >= static_cast<std::size_t>(kMaxPopupItems)) {
+            cut = true;
+            return false;
+        }
         entries.push_back({label, path});
         text += "|" + label;
+        return true;
     }
 };
 
@@ -74,7 +84,7 @@ void build_preset_popup(EffectDefinition& def, const ParseEnvironment& env) {
 
     s.preset_entries.clear();
     s.preset_entries.push_back({kNoPreset, kNoPreset});
-    PopupBuilder popup{s.preset_entries, kNoPreset};
+    PopupBuilder popup{s.preset_entries, kNoPreset, false};
     std::string previous_folder;
     for (std::string file : files) {
         std::string folder;
@@ -83,7 +93,7 @@ void build_preset_popup(EffectDefinition& def, const ParseEnvironment& env) {
             folder = preset_subfolder(file, common, user);
         }
         if (s.presetmode == 2 && folder != previous_folder) {
-            popup.add(popup_safe("[" + to_upper(folder.empty() ? "PRESETS" : folder) + "]"), kNoPreset);
+            if (!popup.add(popup_safe("[" + to_upper(folder.empty() ? "PRESETS" : folder) + "]"), kNoPreset)) break;
             previous_folder = folder;
         }
         const std::size_t slash = file.find_last_of("/\\");
@@ -95,8 +105,11 @@ void build_preset_popup(EffectDefinition& def, const ParseEnvironment& env) {
         label = popup_safe(label);
         // The popup drops items that are blank; a blank label would shift the entries too.
         if (trim(label, kBlanks).empty()) continue;
-        popup.add(label, file);
+        if (!popup.add(label, file)) break;
     }
+    if (popup.cut)
+        report_parser_message("definition preset popup: more than " + std::to_string(kMaxPopupItems) +
+                              " entries; later preset files are not listed");
     def.params[slot].text = popup.text;
     def.set_items(slot, popup.text);
 }

@@ -22,7 +22,9 @@ std::string to_upper(std::string_view text);
 // continuing after the inserted text (which is not scanned again). An empty `from`
 // matches nothing. When the result would be longer than `max_size` bytes the text is left
 // unchanged and false is returned, so a hostile definition cannot grow without bound.
+// Time is linear in the text plus `from` (see TextSearch); `steps`, when given, receives
+// the byte comparisons made.
 bool replace_all(std::string& text, std::string_view from, std::string_view to,
-                 std::size_t max_size = std::string::npos);
+                 std::size_t max_size = std::string::npos, std::size_t* steps = nullptr);
 
 }  // namespace fx

@@ -4,8 +4,10 @@
 #include <sys/stat.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <string_view>
 
 #include "platform/path.h"
 
@@ -18,7 +20,24 @@ struct DirCloser {
     void operator()(DIR* dir) const { closedir(dir); }
 };
 
-void list_below(const std::string& root, const std::string& relative, int depth, std::vector<std::string>& out) {
+// The folder's own resolved path with a trailing "/", "" when it cannot be resolved.
+std::string resolved_folder(const std::string& folder) {
+    std::unique_ptr<char, decltype(&std::free)> resolved(realpath(folder.c_str(), nullptr), &std::free);
+    return resolved ? std::string(resolved.get()) + "/" : std::string();
+}
+
+// A link is listed only when it leads to a regular file inside the listed folder: a
+// link to /etc/passwd placed in a preset folder must not make that file a preset.
+bool links_inside(const std::string& link, const std::string& resolved_root) {
+    std::unique_ptr<char, decltype(&std::free)> target(realpath(link.c_str(), nullptr), &std::free);
+    if (!target || resolved_root.empty()) return false;
+    struct stat info {};
+    return std::string_view(target.get()).substr(0, resolved_root.size()) == resolved_root &&
+           stat(target.get(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+void list_below(const std::string& root, const std::string& resolved_root, const std::string& relative, int depth,
+                std::vector<std::string>& out) {
     if (depth > max_depth) return;
     std::string folder = relative.empty() ? root : join_path(root, relative);
     std::unique_ptr<DIR, DirCloser> dir(opendir(folder.c_str()));
@@ -30,12 +49,11 @@ void list_below(const std::string& root, const std::string& relative, int depth,
         struct stat link_info {};
         if (lstat(child.c_str(), &link_info) != 0) continue;
         if (S_ISDIR(link_info.st_mode)) {
-            list_below(root, child_relative, depth + 1, out);
+            list_below(root, resolved_root, child_relative, depth + 1, out);
         } else if (S_ISREG(link_info.st_mode)) {
             out.push_back(child_relative);
-        } else if (S_ISLNK(link_info.st_mode)) {
-            struct stat target {};
-            if (stat(child.c_str(), &target) == 0 && S_ISREG(target.st_mode)) out.push_back(child_relative);
+        } else if (S_ISLNK(link_info.st_mode) && links_inside(child, resolved_root)) {
+            out.push_back(child_relative);
         }
     }
 }
@@ -63,7 +81,8 @@ bool create_folder(const std::string& path) {
 std::vector<std::string> list_files(const std::string& folder) {
     std::vector<std::string> out;
     if (folder.empty()) return out;
-    list_below(native_path(folder), "", 0, out);
+    const std::string root = native_path(folder);
+    list_below(root, resolved_folder(root), "", 0, out);
     return out;
 }
 

@@ -9,6 +9,14 @@ namespace {
 
 constexpr int max_depth = 64;
 
+// A file link may lead anywhere on the machine, out of the listed folder; it is not
+// listed. Other reparse points (cloud placeholders, deduplicated files) are files of the
+// folder and are.
+bool is_link(const WIN32_FIND_DATAA& found) {
+    return (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) &&
+           (found.dwReserved0 == IO_REPARSE_TAG_SYMLINK || found.dwReserved0 == IO_REPARSE_TAG_MOUNT_POINT);
+}
+
 void list_below(const std::string& root, const std::string& relative, int depth, std::vector<std::string>& out) {
     if (depth > max_depth) return;
     std::string folder = relative.empty() ? root : join_path(root, relative);
@@ -23,7 +31,7 @@ void list_below(const std::string& root, const std::string& relative, int depth,
             // Junctions and folder links may point back up the tree; they are not followed.
             if (!(found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
                 list_below(root, child_relative, depth + 1, out);
-        } else if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DEVICE)) {
+        } else if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DEVICE) && !is_link(found)) {
             out.push_back(child_relative);
         }
     } while (FindNextFileA(search, &found));

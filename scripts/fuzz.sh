@@ -3,7 +3,9 @@
 # AddressSanitizer and UndefinedBehaviorSanitizer into build-fuzz, then fuzzes it for
 # SECONDS seconds (default 60) in one process, starting from tests/fuzz/corpus.
 # New interesting inputs go to build-fuzz/fuzz-corpus (the repository's seeds stay as
-# they are); a crash leaves its input as build-fuzz/crash-* and fails the script.
+# they are); a crash leaves its input as build-fuzz/crash-* and fails the script. The
+# fuzz environment answers "#include big:<piece>" with <piece> repeated up to 2 MiB, so
+# the short "bounds_" seeds reach the parser's size bounds within -max_len.
 set -euo pipefail
 seconds=${1:-60}
 root=$(cd "$(dirname "$0")/.." && pwd)

@@ -7,14 +7,28 @@
 #include "definition/loader/platform_parse_environment.h"
 #include "definition/loader/read_file.h"
 #include "definition/parse_definition.h"
+#include "definition/parser_message.h"
 #include "platform/app_data_folder.h"
 #include "platform/file_tree.h"
 #include "platform/path.h"
+#include "platform/regular_file.h"
 
 namespace fx {
 namespace {
 
 constexpr size_t marker_length = 11;
+
+// The definition file's text. A pipe, device or folder given as the definition (through
+// FX_DEFINITION_FILE, say) is refused without waiting on it, and said so; the definition
+// is then empty, as for a missing file.
+std::string read_definition_file(const std::string& path) {
+    const platform::FileKind kind = platform::file_kind(path);
+    if (kind == platform::FileKind::folder || kind == platform::FileKind::other)
+        report_parser_message("definition file \"" + path +
+                              "\": not a regular file (a folder, pipe or device), expected a definition file;"
+                              " the definition is empty");
+    return read_file(path);
+}
 
 // The per-user definition file of the marker case. Without a known per-user folder there
 // is no place to look: the text stays empty rather than folders being made at the root
@@ -25,14 +39,14 @@ DefinitionText redirected_definition(const std::string& effect_name) {
     std::string folder = platform::join_path(user_folder, builtin_text(BuiltinText::definition_folder) + effect_name);
     platform::create_folder(folder);
     std::string path = platform::join_path(folder, effect_name + builtin_text(BuiltinText::definition_extension));
-    return {read_file(path), path};
+    return {read_definition_file(path), path};
 }
 
 }  // namespace
 
 DefinitionText obtain_definition_text(std::string_view builtin_definition) {
     const char* override_path = std::getenv(definition_file_variable);
-    if (override_path && *override_path) return {read_file(override_path), override_path};
+    if (override_path && *override_path) return {read_definition_file(override_path), override_path};
 
     // The text ends at its first NUL, as a C string stored in the library would.
     std::string_view text = builtin_definition.substr(0, builtin_definition.find('\0'));

@@ -2,29 +2,22 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <memory>
 
-#include "platform/path.h"
+#include "platform/regular_file.h"
 
 namespace fx {
-namespace {
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
-}  // namespace
-
-std::string read_file(const std::string& path) {
+std::string read_file(const std::string& path, std::size_t max_bytes) {
     if (path.empty()) return {};
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(platform::native_path(path).c_str(), "rb"));
+    const platform::FileHandle file = platform::open_regular_file(path);
     if (!file) return {};
+    const std::size_t limit = std::min(max_bytes, read_file_limit);
     std::string content;
     char chunk[16384];
-    // Reading until the end rather than trusting the size also serves pipes and files that
-    // change while they are read.
-    while (content.size() < read_file_limit) {
-        std::size_t wanted = std::min(sizeof chunk, read_file_limit - content.size());
+    // Reading until the end rather than trusting the size also serves files that change
+    // while they are read.
+    while (content.size() < limit) {
+        std::size_t wanted = std::min(sizeof chunk, limit - content.size());
         std::size_t got = std::fread(chunk, 1, wanted, file.get());
         content.append(chunk, got);
         if (got < wanted) break;

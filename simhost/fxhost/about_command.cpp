@@ -6,6 +6,7 @@
 #include <string>
 
 #include "AE_Effect.h"
+#include "platform/regular_file.h"
 #include "simhost/fxhost/subcommand.h"
 #include "simhost/loaded_plugin.h"
 #include "simhost/sim_host.h"
@@ -79,6 +80,14 @@ int run_about(const std::vector<std::string>& args) {
             std::cerr << "fxhost about: unexpected argument \"" << args[i] << "\", expected --plugin FILE\n";
             return 2;
         }
+    }
+    // Loading a pipe or device as a library would wait forever on it; a missing file is
+    // left to the loader, which says why it cannot load it.
+    const platform::FileKind kind = platform::file_kind(path);
+    if (kind == platform::FileKind::folder || kind == platform::FileKind::other) {
+        std::cerr << "fxhost about: " << path << ": not a regular file (a folder, pipe or device), expected a plug-in"
+                  << " library\n";
+        return 1;
     }
     SimHost host;
     int status = 0;

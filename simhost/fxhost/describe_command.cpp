@@ -11,8 +11,7 @@
 #include "definition/loader/load_definition.h"
 #include "definition/loader/platform_parse_environment.h"
 #include "definition/loader/read_file.h"
-#include "platform/file_tree.h"
-#include "platform/path.h"
+#include "platform/regular_file.h"
 #include "simhost/fxhost/captured_stdout.h"
 #include "simhost/fxhost/definition_json.h"
 #include "simhost/fxhost/subcommand.h"
@@ -20,13 +19,15 @@
 namespace fx::fxhost {
 namespace {
 
-// A folder opens for reading on POSIX systems but holds no definition.
-bool readable(const std::string& path) {
-    if (platform::is_folder(path)) return false;
-    std::FILE* file = std::fopen(platform::native_path(path).c_str(), "rb");
-    if (!file) return false;
-    std::fclose(file);
-    return true;
+// Only a regular file holds a definition; a folder, pipe or device is refused without
+// waiting on it (a pipe would block the open until someone writes to it).
+bool readable(const std::string& path) { return platform::open_regular_file(path) != nullptr; }
+
+std::string unreadable_reason(const std::string& path) {
+    const platform::FileKind kind = platform::file_kind(path);
+    return kind == platform::FileKind::folder || kind == platform::FileKind::other
+               ? "not a regular file (a folder, pipe or device)"
+               : "cannot be read";
 }
 
 }  // namespace
@@ -48,10 +49,14 @@ int run_describe(const std::vector<std::string>& args) {
         }
     }
 
+    // The loader reports on standard output too (a definition file that is a pipe, say);
+    // that belongs to the parser's output, not in front of the JSON.
+    CapturedStdout capture;
     DefinitionText source;
     if (file_given) {
         if (file.empty() || !readable(file)) {
-            std::cerr << "fxhost describe: " << file << ": cannot be read, expected a definition file\n";
+            std::cerr << "fxhost describe: " << file << ": " << unreadable_reason(file)
+                      << ", expected a definition file\n";
             return 1;
         }
         source = {read_file(file), file};
@@ -59,13 +64,13 @@ int run_describe(const std::vector<std::string>& args) {
         source = obtain_definition_text(builtin_text(BuiltinText::definition));
         // The plug-in would load the same empty definition; say why it is empty.
         if (!source.path.empty() && !readable(source.path))
-            std::cerr << "fxhost describe: " << source.path << ": cannot be read, expected a definition file"
+            std::cerr << "fxhost describe: " << source.path << ": " << unreadable_reason(source.path)
+                      << ", expected a definition file"
                       << " (named by " << definition_file_variable << " or the built-in marker); describing the"
                       << " empty definition the plug-in would load\n";
     }
 
     auto def = std::make_unique<EffectDefinition>();
-    CapturedStdout capture;
     parse_loaded_definition(*def, std::move(source.text), platform_parse_environment());
     DescribeContext context{source.path.empty() ? "built-in" : source.path, capture.finish()};
     std::cerr << context.parser_output;

@@ -24,7 +24,7 @@ struct FakeEnvironment {
 
     ParseEnvironment make() {
         ParseEnvironment env = default_parse_environment();
-        env.read_file = [this](const std::string& path) {
+        env.read_file = [this](const std::string& path, std::size_t) {
             files_read.push_back(path);
             const auto it = files.find(path);
             return it == files.end() ? std::string() : it->second;

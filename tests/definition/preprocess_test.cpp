@@ -41,7 +41,7 @@ TEST(ExpandIncludes, ReplacesTheDirectiveAndKeepsTheLineAsComment) {
     for (const TextRow& row : rows) {
         std::vector<std::string> asked;
         std::string text = row.input;
-        expand_includes(text, [&](const std::string& path) {
+        expand_includes(text, [&](const std::string& path, std::size_t) {
             asked.push_back(path);
             const auto it = files.find(path);
             return it == files.end() ? std::string() : it->second;
@@ -56,7 +56,7 @@ TEST(ExpandIncludes, CyclesEndAtTheLimit) {
                                                       {"b.txt", "#include a.txt\nB\n"}};
     int reads = 0;
     std::string text = "#include a.txt\n";
-    expand_includes(text, [&](const std::string& path) {
+    expand_includes(text, [&](const std::string& path, std::size_t) {
         ++reads;
         return files.at(path);
     });

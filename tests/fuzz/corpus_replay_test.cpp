@@ -40,6 +40,31 @@ TEST(FuzzCorpus, SeedsKeepTheModelInvariants) {
     EXPECT_EQ(replay(FX_FUZZ_DIR "/corpus"), std::vector<std::string>());
 }
 
+// The "bounds_" seeds are a few bytes each but reach a size bound through the fuzz
+// environment's "big:" includes, so that fuzzing starts from inputs at the bounds; each
+// must still make the parser report its cut.
+TEST(FuzzCorpus, BoundSeedsReachTheirBounds) {
+    const struct {
+        const char* seed;
+        const char* report;
+    } rows[] = {{"bounds_popup_items.txt", "more than 10000 items"},
+                {"bounds_preset_records.txt", "more than 100000 assignments"},
+                {"bounds_pass_copies.txt", "longer than 16 MiB; the pass keeps its own text"},
+                {"bounds_include_text.txt", "would make the definition text longer than 16 MiB"},
+                {"bounds_replace_growth.txt", "would make the text longer than 16 MiB"},
+                {"bounds_preset_files.txt", "more than 10000 entries"}};
+    for (const auto& row : rows) {
+        std::ifstream in(std::filesystem::path(FX_FUZZ_DIR "/corpus") / row.seed, std::ios::binary);
+        const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        ASSERT_FALSE(bytes.empty()) << row.seed;
+        testing::internal::CaptureStdout();
+        const std::string broken = fuzz_parse_definition(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+        const std::string report = testing::internal::GetCapturedStdout();
+        EXPECT_EQ(broken, "") << row.seed;
+        EXPECT_NE(report.find(row.report), std::string::npos) << row.seed << ":\n" << report.substr(0, 500);
+    }
+}
+
 TEST(FuzzCorpus, SavedReproducersStayFixed) {
     EXPECT_EQ(replay(FX_FUZZ_DIR "/reproducers"), std::vector<std::string>());
 }

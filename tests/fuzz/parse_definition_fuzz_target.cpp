@@ -4,20 +4,47 @@
 #include <memory>
 
 #include "definition/parse_definition.h"
+#include "definition/source_bounds.h"
 #include "simhost/fxhost/definition_json.h"
 
 namespace fx::test {
 namespace {
 
+// Longest text one include of "big:" makes: long enough that a handful of includes, pass
+// references or preset lines pass every bound of source_bounds.h.
+constexpr std::size_t kBigInclude = std::size_t{2} << 20;
+
+// "big:<piece>" is <piece> repeated ("\n" in it a line feed) up to what the include may
+// read, at most kBigInclude bytes: a fuzz input of a few bytes thereby reaches the size
+// bounds (popup items, preset records, inline fields, pass copies, the text and read
+// budgets) that inputs of a few hundred bytes never reach.
+std::string big_include(std::string piece, std::size_t max_bytes) {
+    for (std::size_t at = piece.find("\\n"); at != std::string::npos; at = piece.find("\\n", at + 1))
+        piece.replace(at, 2, "\n");
+    if (piece.empty()) piece = "x";
+    std::string out;
+    const std::size_t size = std::min(max_bytes, kBigInclude);
+    out.reserve(size);
+    while (out.size() + piece.size() <= size) out += piece;
+    return out;
+}
+
 // File access stays inside the process: every include names a file that includes itself
-// again (so include cycles are always exercised), and every preset folder holds the same
-// three files, one with a "|" in its name.
+// again (so include cycles are always exercised), except the "big:" ones; every preset
+// folder holds the same three files, one with a "|" in its name, and a folder whose text
+// holds "many" more files than a popup shows.
 ParseEnvironment fuzz_environment() {
     ParseEnvironment env = default_parse_environment();
-    env.read_file = [](const std::string& path) { return "#include " + path + "\n[par]\nname=inc\n"; };
+    env.read_file = [](const std::string& path, std::size_t max_bytes) {
+        if (path.rfind("big:", 0) == 0) return big_include(path.substr(4), max_bytes);
+        return "#include " + path + "\n[par]\nname=inc\n";
+    };
     env.list_files = [](const std::string& folder, const std::string& filter) {
-        return std::vector<std::string>{folder + "a" + filter, folder + "Dark\\b_c" + filter,
-                                        folder + "odd|name" + filter};
+        std::vector<std::string> files{folder + "a" + filter, folder + "Dark\\b_c" + filter,
+                                       folder + "odd|name" + filter};
+        if (folder.find("many") != std::string::npos)
+            for (int i = 0; i <= kMaxPopupItems; ++i) files.push_back(folder + "p" + std::to_string(i) + filter);
+        return files;
     };
     env.common_app_data_folder = [] { return std::string("C:\\ProgramData"); };
     env.user_app_data_folder = [] { return std::string("/home/fuzz/.local/share"); };

@@ -229,7 +229,7 @@ INSTANTIATE_TEST_SUITE_P(
                     {"describe", "--definition", "/nonexistent/def.txt"},
                     1,
                     "/nonexistent/def.txt: cannot be read"},
-        FailureCase{"folder_as_file", {"describe", "--definition=/"}, 1, "cannot be read"},
+        FailureCase{"folder_as_file", {"describe", "--definition=/"}, 1, "/: not a regular file"},
         FailureCase{"unexpected_argument", {"describe", "--defnition", "x"}, 2, "unexpected argument \"--defnition\""},
         FailureCase{"unknown_command", {"descibe"}, 2, "unknown command \"descibe\""}),
     [](const auto& info) { return std::string(info.param.name); });

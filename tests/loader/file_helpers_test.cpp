@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -37,6 +38,23 @@ TEST(ReadFile, ReadsFilesLargerThanOneChunk) {
     std::string content(100000, 'x');
     for (size_t i = 0; i < content.size(); i += 97) content[i] = static_cast<char>('a' + i % 26);
     EXPECT_EQ(read_file(temp.write("big.txt", content)), content);
+}
+
+TEST(ReadFile, StopsAtTheByteLimitItIsGiven) {
+    test::TempFolder temp;
+    const std::string path = temp.write("def.txt", "0123456789");
+    EXPECT_EQ(read_file(path, 4), "0123");
+    EXPECT_EQ(read_file(path, 0), "");
+    EXPECT_EQ(read_file(path, 100), "0123456789");
+}
+
+// A pipe nobody writes to, or a device without end, would block or fill memory.
+TEST(ReadFile, PipesAndDevicesReadAsEmpty) {
+    test::TempFolder temp;
+    const std::string fifo = temp / "pipe";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(read_file(fifo), "");
+    EXPECT_EQ(read_file("/dev/zero"), "");
 }
 
 std::vector<std::string> sorted(std::vector<std::string> list) {

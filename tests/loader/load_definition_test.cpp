@@ -148,5 +148,18 @@ TEST_F(LoadDefinitionTest, IncludesAndPresetFoldersGoThroughTheFileSystem) {
     EXPECT_EQ(def->params[1].items, labels);
 }
 
+// Folder texts that climb out of the data folders would make the popup list preset files
+// from anywhere (here: the whole file system from the root).
+TEST_F(LoadDefinitionTest, PresetFoldersStayInsideTheDataFolders) {
+    temp_.write("common/Morv/own.fxpr", "x");
+    temp_.write("secret.fxpr", "x");
+    auto def = load("[settings]\nname=Morv\nbasedir=..\npresetpath=../../../..\n[par1]\ntype=popup\nflags=802\n");
+    EXPECT_EQ(def->settings.basedir, "Morv");
+    EXPECT_EQ(def->settings.presetpath, "");
+    std::vector<std::string> labels;
+    for (const PresetEntry& entry : def->settings.preset_entries) labels.push_back(entry.label);
+    EXPECT_EQ(labels, (std::vector<std::string>{"---", "own"}));
+}
+
 }  // namespace
 }  // namespace fx

@@ -76,6 +76,18 @@ TEST(ListFiles, FollowsFileLinksButNotFolderLinks) {
     EXPECT_EQ(sorted(list_files(temp.path())), (std::vector<std::string>{"link.fxpr", "real/x.fxpr"}));
 }
 
+TEST(ListFiles, DoesNotFollowLinksOutOfTheListedFolder) {
+    test::TempFolder outside;
+    test::TempFolder temp;
+    outside.write("secret.fxpr", "x");
+    temp.write("presets/own.fxpr", "x");
+    temp.write("beside.fxpr", "x");
+    ASSERT_EQ(symlink((outside / "secret.fxpr").c_str(), (temp / "presets/secret.fxpr").c_str()), 0);
+    ASSERT_EQ(symlink((temp / "beside.fxpr").c_str(), (temp / "presets/up.fxpr").c_str()), 0);
+    ASSERT_EQ(symlink("../presets/own.fxpr", (temp / "presets/relative.fxpr").c_str()), 0);
+    EXPECT_EQ(sorted(list_files(temp / "presets")), (std::vector<std::string>{"own.fxpr", "relative.fxpr"}));
+}
+
 TEST(ListFiles, StopsAtTheDepthLimit) {
     test::TempFolder temp;
     std::string relative;
