@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "definition/effect_settings.h"
+#include "definition/line_diagnostics.h"
 #include "definition/preset_record.h"
 
 namespace fx {
@@ -20,6 +21,7 @@ struct ParseState {
     std::string script_text[kScriptSlots];
     std::string vertex_text;
     std::vector<PresetRecord> preset_records;
+    LineDiagnostics* diagnostics = nullptr;  // where warnings about the lines go; none when null
 };
 
 }  // namespace fx

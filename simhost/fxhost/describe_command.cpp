@@ -1,11 +1,13 @@
 // fxhost describe [--definition FILE]: parses a definition with the engine's own loader
 // and parser and prints the model as JSON on standard output. Without --definition the
 // text is the one the plug-in would load (FX_DEFINITION_FILE, else the built-in
-// definition). What the parser reports goes to standard error and into the JSON's
+// definition). The parser's diagnostics go to standard error as
+// "<file>:<line>: warning: <message>" (or "error:"), and the same lines into the JSON's
 // "parser_output".
 #include <cstdio>
 #include <iostream>
 #include <memory>
+#include <string>
 
 #include "definition/loader/builtin_text.h"
 #include "definition/loader/load_definition.h"
@@ -13,7 +15,6 @@
 #include "definition/loader/read_file.h"
 #include "platform/file_tree.h"
 #include "platform/path.h"
-#include "simhost/fxhost/captured_stdout.h"
 #include "simhost/fxhost/definition_json.h"
 #include "simhost/fxhost/subcommand.h"
 
@@ -65,10 +66,15 @@ int run_describe(const std::vector<std::string>& args) {
     }
 
     auto def = std::make_unique<EffectDefinition>();
-    CapturedStdout capture;
-    parse_loaded_definition(*def, std::move(source.text), platform_parse_environment());
-    DescribeContext context{source.path.empty() ? "built-in" : source.path, capture.finish()};
-    std::cerr << context.parser_output;
+    DescribeContext context{source.path.empty() ? "built-in" : source.path, ""};
+    ParseEnvironment env = platform_parse_environment();
+    env.diagnostics = [&context](const ParseDiagnostic& diagnostic) {
+        const std::string line = context.origin + ":" + std::to_string(diagnostic.line) + ": " +
+                                 severity_word(diagnostic.severity) + ": " + diagnostic.message + "\n";
+        std::cerr << line;
+        context.parser_output += line;
+    };
+    parse_loaded_definition(*def, std::move(source.text), env);
     std::cout << definition_json(*def, context);
     return std::cout.good() ? 0 : 1;
 }
