@@ -7,6 +7,7 @@
 #include <memory>
 #include <set>
 
+#include "definition/definition_codes.h"
 #include "definition/loader/builtin_text.h"
 #include "definition/loader/load_definition.h"
 #include "definition/loader/platform_parse_environment.h"
@@ -109,9 +110,8 @@ TEST_P(BuiltinDefinitionFeature, IsDeclared) {
 INSTANTIATE_TEST_SUITE_P(
     Rows, BuiltinDefinitionFeature,
     ::testing::Values(
-        FeatureCase{"popup_define",
-                    [](const ParamDef& p) { return p.type == kParamPopup && p.flags == 2 && p.items.size() > 1; }},
-        FeatureCase{"checkbox_define", [](const ParamDef& p) { return p.type == kParamCheck && p.flags == 1; }},
+        FeatureCase{"popup_define", [](const ParamDef& p) { return is_item_define_popup(p) && p.items.size() > 1; }},
+        FeatureCase{"checkbox_define", [](const ParamDef& p) { return p.type == kParamCheck && is_value_define(p); }},
         FeatureCase{"color", [](const ParamDef& p) { return p.type == kParamColor; }},
         FeatureCase{"angle", [](const ParamDef& p) { return p.type == kParamAngle; }},
         FeatureCase{"point", [](const ParamDef& p) { return p.type == kParamPoint; }},
@@ -120,12 +120,11 @@ INSTANTIATE_TEST_SUITE_P(
         FeatureCase{"topic_end", [](const ParamDef& p) { return p.type == kParamTopicEnd; }},
         FeatureCase{"text_define", [](const ParamDef& p) { return p.type == kParamText && !p.param.empty(); }},
         FeatureCase{"image", [](const ParamDef& p) { return p.type == kParamImage; }},
-        FeatureCase{"script_button",
-                    [](const ParamDef& p) { return p.type == kParamButton && p.flags >= 0 && p.flags <= 31; }},
-        FeatureCase{"preset_load_button", [](const ParamDef& p) { return p.type == kParamButton && p.flags == 800; }},
-        FeatureCase{"preset_save_button", [](const ParamDef& p) { return p.type == kParamButton && p.flags == 801; }},
-        FeatureCase{"preset_file_popup", [](const ParamDef& p) { return p.type == kParamPopup && p.flags == 802; }},
-        FeatureCase{"builtin_preset_popup", [](const ParamDef& p) { return p.type == kParamPopup && p.flags == 3; }},
+        FeatureCase{"script_button", [](const ParamDef& p) { return is_script_button(p); }},
+        FeatureCase{"preset_load_button", [](const ParamDef& p) { return is_preset_load_button(p); }},
+        FeatureCase{"preset_save_button", [](const ParamDef& p) { return is_preset_save_button(p); }},
+        FeatureCase{"preset_file_popup", [](const ParamDef& p) { return is_preset_file_popup(p); }},
+        FeatureCase{"builtin_preset_popup", [](const ParamDef& p) { return is_builtin_preset_popup(p); }},
         FeatureCase{"banner", [](const ParamDef& p) { return p.type == kParamCustom; }}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -145,8 +144,7 @@ TEST_F(BuiltinDefinitionTest, GroupSwitchControlsAHiddenAdvancedGroup) {
 }
 
 TEST_F(BuiltinDefinitionTest, ScriptButtonsHaveTheirScripts) {
-    for (int slot :
-         slots_where([](const ParamDef& p) { return p.type == kParamButton && p.flags >= 0 && p.flags <= 31; })) {
+    for (int slot : slots_where([](const ParamDef& p) { return is_script_button(p); })) {
         int script = def_->params[slot].flags;
         ASSERT_LT(script, settings().script_count) << "slot " << slot;
         EXPECT_NE(def_->script_source[script].view().find("getParams();"), std::string_view::npos);
@@ -154,7 +152,7 @@ TEST_F(BuiltinDefinitionTest, ScriptButtonsHaveTheirScripts) {
 }
 
 TEST_F(BuiltinDefinitionTest, BuiltinPresetsTargetExistingSlotsOfTheirPopup) {
-    std::vector<int> popups = slots_where([](const ParamDef& p) { return p.type == kParamPopup && p.flags == 3; });
+    std::vector<int> popups = slots_where([](const ParamDef& p) { return is_builtin_preset_popup(p); });
     ASSERT_EQ(popups.size(), 1u);
     const ParamDef& popup = def_->params[popups[0]];
     ASSERT_GT(settings().preset_record_count, 0);
@@ -172,7 +170,7 @@ TEST_F(BuiltinDefinitionTest, BuiltinPresetsTargetExistingSlotsOfTheirPopup) {
 }
 
 TEST_F(BuiltinDefinitionTest, PopupDefinesAreShaderIdentifiers) {
-    for (int slot : slots_where([](const ParamDef& p) { return p.type == kParamPopup && p.flags == 2; }))
+    for (int slot : slots_where([](const ParamDef& p) { return is_item_define_popup(p); }))
         for (const std::string& item : def_->params[slot].items)
             EXPECT_TRUE(std::all_of(item.begin(), item.end(),
                                     [](char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }))
