@@ -61,7 +61,7 @@ std::string compose_about_message(const AboutFacts& facts) {
     message += expand_line_escapes(facts.about_text);
     message += '\r';
     message += about_version_string(facts);
-    if (message.size() > about_message_limit) message.resize(about_message_limit);
+    if (message.size() > kAboutMessageLimit) message.resize(kAboutMessageLimit);
     return message;
 }
 

@@ -14,10 +14,10 @@ struct DrawingSuiteName {
     std::int32_t version;
 };
 
-constexpr DrawingSuiteName draw_suite{"DRAWBOT Draw Suite", 1};
-constexpr DrawingSuiteName supplier_suite{"DRAWBOT Supplier Suite", 1};
-constexpr DrawingSuiteName surface_suite{"DRAWBOT Surface Suite", 2};
-constexpr DrawingSuiteName path_suite{"DRAWBOT Path Suite", 1};
+constexpr DrawingSuiteName kDrawSuite{"DRAWBOT Draw Suite", 1};
+constexpr DrawingSuiteName kSupplierSuite{"DRAWBOT Supplier Suite", 1};
+constexpr DrawingSuiteName kSurfaceSuite{"DRAWBOT Surface Suite", 2};
+constexpr DrawingSuiteName kPathSuite{"DRAWBOT Path Suite", 1};
 
 template <class Suite>
 bool acquire_into(const SPBasicSuite* basic, DrawingSuiteName suite, const Suite*& held) {
@@ -33,14 +33,14 @@ void release_from(const PF_InData* in_data, PF_OutData* out_data, DrawingSuiteNa
     if (held == nullptr) return;
     const SPBasicSuite* basic = basic_suite_of(in_data);
     if (basic == nullptr) {
-        report_host_message(in_data, out_data, release_failure_message);
+        report_host_message(in_data, out_data, kReleaseFailureMessage);
         return;
     }
     basic->ReleaseSuite(suite.name, suite.version);
     held = nullptr;
 }
 
-constexpr char null_drawing_record_message[] = "NULL suite pointer passed to AEFX_AcquireDrawbotSuites";
+constexpr char kNullDrawingRecordMessage[] = "NULL suite pointer passed to AEFX_AcquireDrawbotSuites";
 
 }  // namespace
 
@@ -53,7 +53,7 @@ PF_Err acquire_scoped_suite(const PF_InData* in_data, PF_OutData* out_data, cons
         return PF_Err_NONE;
     }
     if (suite != nullptr) *suite = nullptr;
-    report_host_message(in_data, out_data, message != nullptr ? message : acquire_failure_message);
+    report_host_message(in_data, out_data, message != nullptr ? message : kAcquireFailureMessage);
     return PF_Err_BAD_CALLBACK_PARAM;
 }
 
@@ -64,22 +64,22 @@ PF_Err release_scoped_suite(const PF_InData* in_data, PF_OutData* out_data, cons
         basic->ReleaseSuite(name, version);
         return PF_Err_NONE;
     }
-    report_host_message(in_data, out_data, message != nullptr ? message : release_failure_message);
+    report_host_message(in_data, out_data, message != nullptr ? message : kReleaseFailureMessage);
     return PF_Err_BAD_CALLBACK_PARAM;
 }
 
 PF_Err acquire_drawing_suites(const PF_InData* in_data, PF_OutData* out_data, DrawingSuites* suites) {
     if (suites == nullptr) {
-        report_host_message(in_data, out_data, null_drawing_record_message);
+        report_host_message(in_data, out_data, kNullDrawingRecordMessage);
         return PF_Err_UNRECOGNIZED_PARAM_TYPE;  // 514
     }
     const SPBasicSuite* basic = basic_suite_of(in_data);
     // In this order; the first refusal ends the set, and what was acquired stays held.
     const bool complete =
-        acquire_into(basic, draw_suite, suites->draw) && acquire_into(basic, supplier_suite, suites->supplier) &&
-        acquire_into(basic, surface_suite, suites->surface) && acquire_into(basic, path_suite, suites->path);
+        acquire_into(basic, kDrawSuite, suites->draw) && acquire_into(basic, kSupplierSuite, suites->supplier) &&
+        acquire_into(basic, kSurfaceSuite, suites->surface) && acquire_into(basic, kPathSuite, suites->path);
     if (!complete) {
-        report_host_message(in_data, out_data, acquire_failure_message);
+        report_host_message(in_data, out_data, kAcquireFailureMessage);
         return PF_Err_BAD_CALLBACK_PARAM;
     }
     return PF_Err_NONE;
@@ -87,10 +87,10 @@ PF_Err acquire_drawing_suites(const PF_InData* in_data, PF_OutData* out_data, Dr
 
 PF_Err release_drawing_suites(const PF_InData* in_data, PF_OutData* out_data, DrawingSuites* suites) {
     if (suites == nullptr) return PF_Err_NONE;
-    release_from(in_data, out_data, draw_suite, suites->draw);
-    release_from(in_data, out_data, supplier_suite, suites->supplier);
-    release_from(in_data, out_data, surface_suite, suites->surface);
-    release_from(in_data, out_data, path_suite, suites->path);
+    release_from(in_data, out_data, kDrawSuite, suites->draw);
+    release_from(in_data, out_data, kSupplierSuite, suites->supplier);
+    release_from(in_data, out_data, kSurfaceSuite, suites->surface);
+    release_from(in_data, out_data, kPathSuite, suites->path);
     return PF_Err_NONE;
 }
 

@@ -23,8 +23,8 @@ std::string read_file(const std::string& path) {
     char chunk[16384];
     // Reading until the end rather than trusting the size also serves pipes and files that
     // change while they are read.
-    while (content.size() < read_file_limit) {
-        std::size_t wanted = std::min(sizeof chunk, read_file_limit - content.size());
+    while (content.size() < kReadFileLimit) {
+        std::size_t wanted = std::min(sizeof chunk, kReadFileLimit - content.size());
         std::size_t got = std::fread(chunk, 1, wanted, file.get());
         content.append(chunk, got);
         if (got < wanted) break;

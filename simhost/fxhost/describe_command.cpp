@@ -61,7 +61,7 @@ int run_describe(const std::vector<std::string>& args) {
         // The plug-in would load the same empty definition; say why it is empty.
         if (!source.path.empty() && !readable(source.path))
             std::cerr << "fxhost describe: " << source.path << ": cannot be read, expected a definition file"
-                      << " (named by " << definition_file_variable << " or the built-in marker); describing the"
+                      << " (named by " << kDefinitionFileVariable << " or the built-in marker); describing the"
                       << " empty definition the plug-in would load\n";
     }
 

@@ -28,7 +28,7 @@ protected:
         settings.version[1] = 1;
         settings.version[2] = 4;
 
-        global_ = host_.utils()->host_new_handle(global_state_handle_size);
+        global_ = host_.utils()->host_new_handle(kGlobalStateHandleSize);
         auto* state = static_cast<GlobalState*>(host_.utils()->host_lock_handle(global_));
         *state = GlobalState{};
         state->initialized = 1;

@@ -22,7 +22,7 @@ protected:
     void SetUp() override {
         env_.set("XDG_DATA_HOME", temp_ / "user");
         env_.set("XDG_DATA_DIRS", temp_ / "common");
-        env_.set(definition_file_variable, std::nullopt);
+        env_.set(kDefinitionFileVariable, std::nullopt);
         def_ = std::make_unique<EffectDefinition>();
         ParseEnvironment env = platform_parse_environment();
         env.diagnostics = [this](const ParseDiagnostic& d) {
