@@ -4,6 +4,7 @@
 #include <limits>
 #include <string>
 
+#include "definition/definition_codes.h"
 #include "definition/number_text.h"
 #include "definition/text_edit.h"
 
@@ -54,7 +55,7 @@ void apply_type(EffectDefinition& def, int32_t slot, std::string_view word) {
     } else if (word == "image") {
         p.type = kParamImage;
         p.components = 0;
-        p.flags = 900;
+        p.flags = kImageFlags;
         if (p.text.empty()) p.text = "Load Image...";
         count_input(s, slot);
         if (s.image_count < kMaxImages) ++s.image_count;
@@ -145,7 +146,7 @@ void declare_attribute(EffectDefinition& def, int32_t slot, std::string_view key
         p.displaymax = read_float(value);
     } else if (key == "flags") {
         const int32_t v = read_int(value);
-        if (v > 900 || v < -900) {
+        if (is_special_code(v)) {
             p.special = v;
         } else {
             p.flags = v;

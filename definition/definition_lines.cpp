@@ -3,11 +3,15 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <optional>
 #include <stdexcept>
+#include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "definition/declare_attribute.h"
+#include "definition/known_words.h"
 #include "definition/number_text.h"
 #include "definition/routing_key.h"
 #include "definition/settings_key.h"
@@ -18,6 +22,18 @@ namespace fx {
 namespace {
 
 bool starts_with(std::string_view text, std::string_view prefix) { return text.substr(0, prefix.size()) == prefix; }
+
+void warn(const ParseState& state, std::optional<std::string> problem) {
+    if (problem && state.diagnostics) state.diagnostics->warn(std::move(*problem));
+}
+
+void declare_checked(EffectDefinition& def, const ParseState& state, std::string_view key, std::string_view value) {
+    // A text parameter's default lists its entries, not numbers.
+    const bool text_default =
+        key == "default" && state.slot >= 0 && state.slot < kSlotCount && def.params[state.slot].type == kParamText;
+    if (!text_default) warn(state, attribute_problem(key, value));
+    declare_attribute(def, state.slot, key, value);
+}
 
 // The fields of an inline header "[par name, param, type, min, max, default, text, flags]",
 // read from the sixth character of the header line on; missing fields are empty. Only the
@@ -51,7 +67,7 @@ void read_parameter_header(EffectDefinition& def, std::string_view header, Parse
     static constexpr std::array<std::string_view, 8> keys = {"name", "param",   "type", "min",
                                                              "max",  "default", "text", "flags"};
     const std::vector<std::string> fields = inline_fields(header);
-    for (std::size_t i = 0; i < keys.size(); ++i) declare_attribute(def, state.slot, keys[i], fields[i]);
+    for (std::size_t i = 0; i < keys.size(); ++i) declare_checked(def, state, keys[i], fields[i]);
 }
 
 // Pass and script numbers outside their storage are remembered as -1: their headers and
@@ -65,6 +81,7 @@ void read_section_header(EffectDefinition& def, std::string_view line, ParseStat
     state.section = to_lower(line.size() >= 2 ? line.substr(1, line.size() - 2) : std::string_view());
     const std::string& name = state.section;
     EffectSettings& s = def.settings;
+    warn(state, section_problem(name));
     if (starts_with(name, "par")) {
         read_parameter_header(def, line, state);
     } else if (starts_with(name, "ps")) {
@@ -87,6 +104,11 @@ void read_section_header(EffectDefinition& def, std::string_view line, ParseStat
         if (bar != std::string_view::npos) {
             state.preset_popup = def.find_param(selection.substr(0, bar));
             state.preset_choice = read_int(selection.substr(bar + 1));
+            if (state.preset_popup < 0)
+                warn(state, "no parameter named \"" + std::string(selection.substr(0, bar)) +
+                                "\" (lowercase) for the preset popup; the preset lines are ignored");
+        } else {
+            warn(state, "expected [preset <popup>_<choice>]; the preset lines go to the previous selection");
         }
     }
 }
@@ -95,7 +117,10 @@ void read_preset_line(const EffectDefinition& def, std::string_view line, ParseS
     const std::size_t eq = line.find('=');
     if (state.preset_popup < 0 || state.preset_choice < 0 || eq == std::string_view::npos || eq == 0) return;
     const int32_t target = def.find_param(line.substr(0, eq));
-    if (target < 0) return;
+    if (target < 0) {
+        warn(state, "no parameter named \"" + std::string(line.substr(0, eq)) + "\" for this preset value");
+        return;
+    }
     // Past the bound the assignments are only counted; completion reports them.
     if (state.preset_records.size() >= kMaxPresetRecords) {
         ++state.preset_records_dropped;
@@ -140,15 +165,23 @@ bool read_source_line(const EffectDefinition& def, std::string_view line, ParseS
 
 void read_key_line(EffectDefinition& def, std::string_view line, const ParseState& state) {
     const std::size_t eq = line.find('=');
-    if (eq == std::string_view::npos || eq == 0) return;
+    if (state.section == "replace") return;
+    if (eq == std::string_view::npos || eq == 0) {
+        warn(state, "expected key=value; the line is ignored");
+        return;
+    }
     const std::string key = to_lower(line.substr(0, eq));
     const std::string_view value = trim(line.substr(eq + 1), kBlanks);
     if (state.section == "routing") {
+        warn(state, routing_problem(key, value));
         apply_routing_key(def.settings, key, value);
     } else if (state.section == "settings") {
+        warn(state, settings_problem(key, value));
         apply_settings_key(def.settings, key, value);
-    } else if (state.section != "replace" && state.slot >= 0) {
-        declare_attribute(def, state.slot, key, value);
+    } else if (state.slot >= 0) {
+        declare_checked(def, state, key, value);
+    } else {
+        warn(state, "key line before any parameter section; it is ignored");
     }
 }
 
@@ -167,9 +200,15 @@ void read_line(EffectDefinition& def, std::string_view line, ParseState& state) 
     }
 }
 
-void report_line_exception(std::string_view line) {
+// With a diagnostics sink the report goes there, so that a caller that writes its own
+// output on standard output keeps it clean; otherwise to standard output.
+void report_line_exception(std::string_view line, const ParseState& state) {
     std::string message = "exception on line ";
     message.append(line);
+    if (state.diagnostics) {
+        state.diagnostics->error(message + "; the lines after it are not read");
+        return;
+    }
     message.push_back('\n');
     std::fwrite(message.data(), 1, message.size(), stdout);
     std::fflush(stdout);
@@ -179,7 +218,8 @@ void report_line_exception(std::string_view line) {
 
 void read_definition_lines(EffectDefinition& def, const std::string& text, ParseState& state) {
     std::size_t start = 0;
-    while (start < text.size()) {
+    for (int32_t index = 0; start < text.size(); ++index) {
+        if (state.diagnostics) state.diagnostics->at_line(index);
         std::size_t stop = text.find('\n', start);
         if (stop == std::string::npos) stop = text.size();
         const std::string_view line = trim(std::string_view(text).substr(start, stop - start), kLineBlanks);
@@ -188,7 +228,7 @@ void read_definition_lines(EffectDefinition& def, const std::string& text, Parse
         try {
             read_line(def, line, state);
         } catch (const std::exception&) {
-            report_line_exception(line);
+            report_line_exception(line, state);
             return;
         }
     }

@@ -1,10 +1,14 @@
 #include "definition/parse_definition.h"
 
+#include <optional>
+
 #include <string>
 
 #include "definition/complete_definition.h"
 #include "definition/definition_lines.h"
+#include "definition/line_diagnostics.h"
 #include "definition/parse_state.h"
+#include "definition/parser_message.h"
 #include "definition/preprocess.h"
 
 namespace fx {
@@ -32,12 +36,23 @@ void parse_definition(EffectDefinition& def, std::string text, const ParseEnviro
     // silently end every model text built from it, so NUL bytes are dropped here and in
     // included files.
     std::erase(text, '\0');
+    // Diagnostics name lines of the text as written, so that text is kept for them.
+    const std::string written = env.diagnostics ? text : std::string();
+    // What the steps below refuse or cut reaches the same sink, as warnings of the
+    // whole text (line 0): those steps work on the expanded text, not on lines.
+    std::optional<ParserMessageRoute> route;
+    if (env.diagnostics)
+        route.emplace([&env](std::string_view message) {
+            env.diagnostics(ParseDiagnostic{0, ParseDiagnostic::Severity::warning, std::string(message)});
+        });
     expand_includes(text, env.read_file);
     reset_definition(def);
     if (text.size() < 3) return;
     expand_macros(text);
     apply_replace_block(text);
     ParseState state;
+    LineDiagnostics diagnostics(env.diagnostics, written, text);
+    if (env.diagnostics) state.diagnostics = &diagnostics;
     read_definition_lines(def, text, state);
     complete_definition(def, state, env);
 }

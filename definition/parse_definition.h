@@ -8,8 +8,9 @@
 namespace fx {
 
 // Parses one effect definition text into `def`, replacing its whole content. Never
-// fails as a whole: unknown keys and sections are ignored, and a line that cannot be
-// handled is reported on standard output as "exception on line <line>" and ends the
+// fails as a whole: unknown keys and sections are ignored (and reported to
+// `env.diagnostics` when it is set), and a line that cannot be handled is reported as
+// "exception on line <line>" (on standard output, or to `env.diagnostics`) and ends the
 // reading, after which the definition is still completed. NUL bytes in the text and in
 // included files are dropped. `env` supplies include files, preset folders and the
 // built-in texts. Time and memory stay bounded whatever the text (source_bounds.h);

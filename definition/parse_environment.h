@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "definition/parse_diagnostic.h"
+
 namespace fx {
 
 // Everything the definition parser needs from outside the definition library. The
@@ -34,6 +36,13 @@ struct ParseEnvironment {
     // Plain text of the built-in Options-button label, used when the definition sets no
     // "dialogbutton". Default: default_dialog_button().
     std::function<std::string()> default_dialog_button;
+
+    // Receives what the parser ignored or misread (unknown sections, keys and type words,
+    // values that read as 0 where a number was expected, preset lines naming no slot), as
+    // warnings with the line of the text as written. When set, the "exception on line"
+    // report goes here as an error instead of to standard output. Default: empty, nothing
+    // is reported and that report goes to standard output.
+    ParseDiagnosticSink diagnostics;
 };
 
 // A full-screen-quad vertex shader for "#version 120": it reads only the position

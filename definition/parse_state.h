@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "definition/effect_settings.h"
+#include "definition/line_diagnostics.h"
 #include "definition/preset_record.h"
 
 namespace fx {
@@ -22,6 +23,7 @@ struct ParseState {
     std::string vertex_text;
     std::vector<PresetRecord> preset_records;  // at most kMaxPresetRecords
     std::size_t preset_records_dropped = 0;    // assignments past that bound
+    LineDiagnostics* diagnostics = nullptr;    // where warnings about the lines go; none when null
 };
 
 }  // namespace fx

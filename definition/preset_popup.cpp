@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "definition/definition_codes.h"
 #include "definition/parser_message.h"
 #include "definition/source_bounds.h"
 #include "definition/text_edit.h"
@@ -11,13 +12,12 @@
 namespace fx {
 namespace {
 
-constexpr int32_t kPresetFilePopupFlags = 802;
 constexpr const char* kNoPreset = "---";
 
 int32_t preset_popup_slot(const EffectDefinition& def) {
     const int32_t count = std::clamp<int32_t>(def.settings.param_count, 0, kSlotCount);
     for (int32_t i = 0; i < count; ++i)
-        if (def.params[i].type == kParamPopup && def.params[i].flags == kPresetFilePopupFlags) return i;
+        if (is_preset_file_popup(def.params[i])) return i;
     return -1;
 }
 

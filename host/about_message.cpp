@@ -37,12 +37,12 @@ std::string_view whole_slot(const registration::TextSlot<N>& slot) {
 AboutFacts about_facts(const EffectDefinition& definition) {
     AboutFacts facts;
     facts.about_text = definition.settings.description.c_str();
-    facts.display_name_slot = whole_slot(registration::display_name);
+    facts.display_name_slot = whole_slot(registration::kDisplayName);
     facts.effect_name = definition.settings.name.c_str();
     facts.version_major = definition.settings.version[0];
     facts.version_minor = definition.settings.version[1];
     facts.version_build = definition.settings.version[2];
-    facts.core_version_slot = whole_slot(registration::core_version);
+    facts.core_version_slot = whole_slot(registration::kCoreVersion);
     return facts;
 }
 
@@ -81,7 +81,7 @@ std::string compose_about_message(const AboutFacts& facts) {
     message += expand_line_escapes(facts.about_text);
     message += '\r';
     message += about_version_string(facts);
-    if (message.size() > about_message_limit) message.resize(about_message_limit);
+    if (message.size() > kAboutMessageLimit) message.resize(kAboutMessageLimit);
     return message;
 }
 

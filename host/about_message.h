@@ -27,7 +27,7 @@ struct AboutFacts {
 AboutFacts about_facts(const EffectDefinition& definition);
 
 // The host's About area takes 256 bytes; the message is kept well inside that.
-inline constexpr std::size_t about_message_limit = 230;
+inline constexpr std::size_t kAboutMessageLimit = 230;
 
 // Turns the two-character escapes "\r" and "\n" of a definition text into CR and LF
 // (all "\r" first, then all "\n").
@@ -42,7 +42,7 @@ std::string about_display_name(std::string_view display_name_slot, std::string_v
 // core-version slot is blanked with a leading '#'.
 std::string about_version_string(const AboutFacts& facts);
 
-// name CR about-text CR version, cut to about_message_limit characters.
+// name CR about-text CR version, cut to kAboutMessageLimit characters.
 std::string compose_about_message(const AboutFacts& facts);
 
 }  // namespace fx

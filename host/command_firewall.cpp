@@ -28,7 +28,7 @@ std::int32_t code_of_current_exception() noexcept {
     } catch (unsigned short code) {
         return code;
     } catch (...) {
-        return internal_failure_code;
+        return kInternalFailureCode;
     }
 }
 

@@ -7,7 +7,7 @@
 
 namespace fx {
 
-inline constexpr std::int32_t internal_failure_code = 512;  // PF_Err_INTERNAL_STRUCT_DAMAGED
+inline constexpr std::int32_t kInternalFailureCode = 512;  // PF_Err_INTERNAL_STRUCT_DAMAGED
 
 // The code for the exception being handled; call only inside a catch block.
 std::int32_t code_of_current_exception() noexcept;

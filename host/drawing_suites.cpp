@@ -12,7 +12,7 @@ constexpr SuiteName supplier_suite{"DRAWBOT Supplier Suite", 1};
 constexpr SuiteName surface_suite{"DRAWBOT Surface Suite", 2};
 constexpr SuiteName path_suite{"DRAWBOT Path Suite", 1};
 
-constexpr char null_drawing_record_message[] = "NULL suite pointer passed to AEFX_AcquireDrawbotSuites";
+constexpr char kNullDrawingRecordMessage[] = "NULL suite pointer passed to AEFX_AcquireDrawbotSuites";
 
 template <class Suite>
 bool acquire_into(const SPBasicSuite* basic, SuiteName suite, const Suite*& held) {
@@ -26,7 +26,7 @@ template <class Suite>
 void release_from(const PF_InData* in_data, PF_OutData* out_data, SuiteName suite, const Suite*& held) {
     if (held == nullptr) return;
     if (!release_suite(basic_suite_of(in_data), suite)) {
-        report_host_message(in_data, out_data, release_failure_message);
+        report_host_message(in_data, out_data, kReleaseFailureMessage);
         return;
     }
     held = nullptr;
@@ -36,7 +36,7 @@ void release_from(const PF_InData* in_data, PF_OutData* out_data, SuiteName suit
 
 PF_Err acquire_drawing_suites(const PF_InData* in_data, PF_OutData* out_data, DrawingSuites* suites) {
     if (suites == nullptr) {
-        report_host_message(in_data, out_data, null_drawing_record_message);
+        report_host_message(in_data, out_data, kNullDrawingRecordMessage);
         return PF_Err_UNRECOGNIZED_PARAM_TYPE;  // 514
     }
     const SPBasicSuite* basic = basic_suite_of(in_data);
@@ -45,7 +45,7 @@ PF_Err acquire_drawing_suites(const PF_InData* in_data, PF_OutData* out_data, Dr
         acquire_into(basic, draw_suite, suites->draw) && acquire_into(basic, supplier_suite, suites->supplier) &&
         acquire_into(basic, surface_suite, suites->surface) && acquire_into(basic, path_suite, suites->path);
     if (!complete) {
-        report_host_message(in_data, out_data, acquire_failure_message);
+        report_host_message(in_data, out_data, kAcquireFailureMessage);
         return PF_Err_BAD_CALLBACK_PARAM;
     }
     return PF_Err_NONE;

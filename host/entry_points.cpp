@@ -35,10 +35,9 @@ FX_EXPORT PF_Err PluginDataEntryFunction(PF_PluginDataPtr inPtr, PF_PluginDataCB
     namespace reg = fx::registration;
     // Without a callback there is nobody to register with: answer an error, do not crash.
     if (inPluginDataCallBackPtr == nullptr) return PF_Err_BAD_CALLBACK_PARAM;
-    return inPluginDataCallBackPtr(inPtr, slot_chars(reg::display_name.data()), slot_chars(reg::match_name.data()),
-                                   slot_chars(reg::category.data()), slot_chars(reg::entry_point_name),
-                                   reg::plugin_kind, reg::api_version_major, reg::api_version_minor,
-                                   reg::reserved_info);
+    return inPluginDataCallBackPtr(inPtr, slot_chars(reg::kDisplayName.data()), slot_chars(reg::kMatchName.data()),
+                                   slot_chars(reg::kCategory.data()), slot_chars(reg::kEntryPointName),
+                                   reg::kPluginKind, reg::kApiVersionMajor, reg::kApiVersionMinor, reg::kReservedInfo);
 }
 
 FX_EXPORT PF_Err EffectMain(PF_Cmd cmd, PF_InData* in_data, PF_OutData* out_data, PF_ParamDef* params[],

@@ -48,7 +48,7 @@ private:
 class NewGlobalState {
 public:
     NewGlobalState(const PF_HandleSuite1* handles, const SPBasicSuite* basic)
-        : handles_(handles), basic_(basic), handle_(handles->host_new_handle(global_state_handle_size)) {
+        : handles_(handles), basic_(basic), handle_(handles->host_new_handle(kGlobalStateHandleSize)) {
         if (handle_ == nullptr) return;
         state_ = static_cast<GlobalState*>(handles_->host_lock_handle(handle_));
         // Fresh host memory holds anything; the record starts from all-null fields so
@@ -107,7 +107,7 @@ PF_Err register_with_aegp(GlobalState& state, SuiteCache& suites, bool premiere,
         return result;
     }
     if (result != PF_Err_NONE) return result;
-    return suites.utility_suite7()->AEGP_RegisterWithAEGP(nullptr, registration::display_name.data(),
+    return suites.utility_suite7()->AEGP_RegisterWithAEGP(nullptr, registration::kDisplayName.data(),
                                                           &state.aegp_plugin_id);
 }
 
@@ -166,8 +166,8 @@ PF_Err start_effect(GlobalState& state, const PF_InData* in_data, PF_OutData* ou
 PF_Err global_setup(PF_InData* in_data, PF_OutData* out_data, PF_ParamDef*[], PF_LayerDef*) {
     if (in_data == nullptr || out_data == nullptr) return PF_Err_BAD_CALLBACK_PARAM;
     const VersionWord version(out_data);
-    out_data->out_flags = static_cast<PF_OutFlags>(registration::global_out_flags);
-    out_data->out_flags2 = static_cast<PF_OutFlags2>(registration::global_out_flags2);
+    out_data->out_flags = static_cast<PF_OutFlags>(registration::kGlobalOutFlags);
+    out_data->out_flags2 = static_cast<PF_OutFlags2>(registration::kGlobalOutFlags2);
     const bool premiere = is_premiere_pro(in_data);
 
     SuiteCache local_suites(in_data->pica_basicP);

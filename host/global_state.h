@@ -26,8 +26,8 @@ struct GlobalState {
 };
 
 // The size of the host handle global set-up allocates for the record.
-inline constexpr std::uint64_t global_state_handle_size = 64;
-static_assert(sizeof(GlobalState) <= global_state_handle_size, "GlobalState must fit its 64-byte handle");
+inline constexpr std::uint64_t kGlobalStateHandleSize = 64;
+static_assert(sizeof(GlobalState) <= kGlobalStateHandleSize, "GlobalState must fit its 64-byte handle");
 
 // Locks the global data handle for the life of this object and unlocks it at the end.
 // get() is null when there is no handle or the host cannot lock it.

@@ -7,10 +7,10 @@
 namespace fx {
 
 // 'PrMr', the application id Premiere Pro puts in in_data->appl_id.
-inline constexpr A_long premiere_pro_appl_id = 0x50724D72;
+inline constexpr A_long kPremiereProApplId = 0x50724D72;
 
 inline bool is_premiere_pro(const PF_InData* in_data) noexcept {
-    return in_data != nullptr && in_data->appl_id == premiere_pro_appl_id;
+    return in_data != nullptr && in_data->appl_id == kPremiereProApplId;
 }
 
 }  // namespace fx

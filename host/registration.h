@@ -38,31 +38,31 @@ constexpr std::string_view slot_text(const TextSlot<N>& slot) {
     return std::string_view(slot.data(), n);
 }
 
-inline constexpr TextSlot<32> display_name = make_text_slot<32>("Morvelline 2 Pro");
-inline constexpr TextSlot<32> match_name = make_text_slot<32>("zqx_morvfact");
-inline constexpr TextSlot<32> category = make_text_slot<32>("Quenly");
+inline constexpr TextSlot<32> kDisplayName = make_text_slot<32>("Morvelline 2 Pro");
+inline constexpr TextSlot<32> kMatchName = make_text_slot<32>("zqx_morvfact");
+inline constexpr TextSlot<32> kCategory = make_text_slot<32>("Quenly");
 // Version of the shared engine core, shown in the About text. A slot whose text begins
 // with '#' hides it there.
-inline constexpr TextSlot<31> core_version = make_text_slot<31>("23.7.8");
+inline constexpr TextSlot<31> kCoreVersion = make_text_slot<31>("23.7.8");
 
-inline constexpr char entry_point_name[] = "EffectMain";
+inline constexpr char kEntryPointName[] = "EffectMain";
 
 // 'eFKT': an effect plug-in, as the host's four-character code (first character in the
 // most significant byte).
-inline constexpr std::int32_t plugin_kind = 0x65464B54;
-inline constexpr std::int32_t api_version_major = 13;
-inline constexpr std::int32_t api_version_minor = 27;
-inline constexpr std::int32_t reserved_info = 8;
+inline constexpr std::int32_t kPluginKind = 0x65464B54;
+inline constexpr std::int32_t kApiVersionMajor = 13;
+inline constexpr std::int32_t kApiVersionMinor = 27;
+inline constexpr std::int32_t kReservedInfo = 8;
 
 // Format version of the property list itself (2.0).
-inline constexpr std::int16_t property_list_version_major = 2;
-inline constexpr std::int16_t property_list_version_minor = 0;
+inline constexpr std::int16_t kPropertyListVersionMajor = 2;
+inline constexpr std::int16_t kPropertyListVersionMinor = 0;
 
 // The effect's release, 2.0 build 2, packed the way the host packs versions (bug-fix and
 // stage 0). Global set-up reports the same word, computed from the definition's version.
-inline constexpr std::int32_t effect_version_major = 2;
-inline constexpr std::int32_t effect_version_minor = 0;
-inline constexpr std::int32_t effect_version_build = 2;
+inline constexpr std::int32_t kEffectVersionMajor = 2;
+inline constexpr std::int32_t kEffectVersionMinor = 0;
+inline constexpr std::int32_t kEffectVersionBuild = 2;
 
 constexpr std::uint32_t pack_effect_version(std::int32_t major, std::int32_t minor, std::int32_t build) {
     const auto ma = static_cast<std::uint32_t>(major);
@@ -71,16 +71,16 @@ constexpr std::uint32_t pack_effect_version(std::int32_t major, std::int32_t min
     return (((ma >> 3) & 0xFu) << 26) | ((ma & 7u) << 19) | ((mi & 0xFu) << 15) | (bu & 0x1FFu);
 }
 
-inline constexpr std::uint32_t effect_version =
-    pack_effect_version(effect_version_major, effect_version_minor, effect_version_build);
+inline constexpr std::uint32_t kEffectVersion =
+    pack_effect_version(kEffectVersionMajor, kEffectVersionMinor, kEffectVersionBuild);
 
 // Effect information flags of the resource (none).
-inline constexpr std::int16_t effect_info_flags = 0;
+inline constexpr std::int16_t kEffectInfoFlags = 0;
 
 // Out flags declared at global set-up; the resource must carry the same words.
-inline constexpr std::uint32_t global_out_flags = 0x06008064;
-inline constexpr std::uint32_t global_out_flags2 = 0x08E21488;
+inline constexpr std::uint32_t kGlobalOutFlags = 0x06008064;
+inline constexpr std::uint32_t kGlobalOutFlags2 = 0x08E21488;
 
-static_assert(effect_version == 0x00100002, "release 2.0.2 packs to 0x00100002");
+static_assert(kEffectVersion == 0x00100002, "release 2.0.2 packs to 0x00100002");
 
 }  // namespace fx::registration

@@ -7,7 +7,7 @@
 namespace fx {
 namespace {
 
-constexpr std::int32_t bad_callback_param = PF_Err_BAD_CALLBACK_PARAM;
+constexpr std::int32_t kBadCallbackParam = PF_Err_BAD_CALLBACK_PARAM;
 
 constexpr std::array<SuiteName, static_cast<std::size_t>(CachedSuite::count)> suite_names{{
     {"PF Handle Suite", 2},
@@ -29,11 +29,11 @@ constexpr std::array<SuiteName, static_cast<std::size_t>(CachedSuite::count)> su
 SuiteName cached_suite_name(CachedSuite which) noexcept { return suite_names[static_cast<std::size_t>(which)]; }
 
 SuiteCache::SuiteCache(const SPBasicSuite* basic) : basic_(basic) {
-    if (basic_ == nullptr) throw HostError(bad_callback_param, "SuiteCache: expected the host's basic suite, got none");
+    if (basic_ == nullptr) throw HostError(kBadCallbackParam, "SuiteCache: expected the host's basic suite, got none");
 }
 
 SuiteCache::~SuiteCache() {
-    for (std::size_t i = 0; i < slot_count; ++i) {
+    for (std::size_t i = 0; i < kSuiteSlotCount; ++i) {
         if (slots_[i].load(std::memory_order_acquire) == nullptr) continue;
         release_suite(basic_, suite_names[i]);
     }
@@ -41,13 +41,13 @@ SuiteCache::~SuiteCache() {
 
 const void* SuiteCache::require(CachedSuite which) {
     const auto index = static_cast<std::size_t>(which);
-    if (index >= slot_count) throw HostError(bad_callback_param, "SuiteCache: no such cached suite");
+    if (index >= kSuiteSlotCount) throw HostError(kBadCallbackParam, "SuiteCache: no such cached suite");
     if (const void* known = slots_[index].load(std::memory_order_acquire)) return known;
 
     const SuiteName s = suite_names[index];
     const SuiteGrant grant = acquire_suite(basic_, s);
     if (!grant.granted()) {
-        throw HostError(bad_callback_param, "SuiteCache: the host refused \"" + std::string(s.name) + "\" version " +
+        throw HostError(kBadCallbackParam, "SuiteCache: the host refused \"" + std::string(s.name) + "\" version " +
                                                 std::to_string(s.version));
     }
     const void* expected = nullptr;

@@ -75,13 +75,13 @@ private:
         return static_cast<const Suite*>(require(which));
     }
 
-    static constexpr std::size_t slot_count = static_cast<std::size_t>(CachedSuite::count);
+    static constexpr std::size_t kSuiteSlotCount = static_cast<std::size_t>(CachedSuite::count);
 
     const SPBasicSuite* basic_;
     // The persistent cache is filled lazily by whichever command first needs a suite,
     // possibly on two render threads at once: a slot is claimed atomically and the
     // loser of a race gives its acquisition back, so every slot is acquired once.
-    std::array<std::atomic<const void*>, slot_count> slots_{};
+    std::array<std::atomic<const void*>, kSuiteSlotCount> slots_{};
 };
 
 }  // namespace fx

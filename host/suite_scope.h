@@ -8,17 +8,17 @@
 
 namespace fx {
 
-inline constexpr char acquire_failure_message[] = "Not able to acquire AEFX Suite.";
-inline constexpr char release_failure_message[] = "Not able to release AEFX Suite.";
+inline constexpr char kAcquireFailureMessage[] = "Not able to acquire AEFX Suite.";
+inline constexpr char kReleaseFailureMessage[] = "Not able to release AEFX Suite.";
 
 // Acquires `name` `version` into *suite. Returns 0, or 516 after reporting `message`
-// (acquire_failure_message when null) in the host's message area. A suite the host
+// (kAcquireFailureMessage when null) in the host's message area. A suite the host
 // returns together with an error code counts as not acquired.
 PF_Err acquire_scoped_suite(const PF_InData* in_data, PF_OutData* out_data, const char* name, std::int32_t version,
                             const char* message, const void** suite);
 
 // Gives the suite back. Returns 0, or 516 after reporting `message`
-// (release_failure_message when null) when there is no basic suite to give it to.
+// (kReleaseFailureMessage when null) when there is no basic suite to give it to.
 PF_Err release_scoped_suite(const PF_InData* in_data, PF_OutData* out_data, const char* name, std::int32_t version,
                             const char* message);
 

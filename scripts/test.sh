@@ -17,6 +17,6 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-asan --output-on-failure -j"$jobs"
 
 if [ -x scripts/fuzz.sh ] || [ -f scripts/fuzz.sh ]; then
-  bash scripts/fuzz.sh 60
+  bash scripts/fuzz.sh 60 30
 fi
 echo "test.sh: all tests passed"

@@ -151,6 +151,9 @@ std::vector<ElfSection> list_elf_sections(std::span<const std::uint8_t> image) {
 std::optional<std::vector<std::uint8_t>> elf_section_bytes(std::span<const std::uint8_t> image, std::string_view name) {
     for (const ElfSection& section : list_elf_sections(image)) {
         if (section.name != name) continue;
+        // An empty section's offset is never checked against the file (it may point
+        // anywhere), so no pointer is formed from it.
+        if (section.size == 0) return std::vector<std::uint8_t>();
         const auto begin = image.begin() + static_cast<std::ptrdiff_t>(section.offset);
         return std::vector<std::uint8_t>(begin, begin + static_cast<std::ptrdiff_t>(section.size));
     }

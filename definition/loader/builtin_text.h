@@ -23,10 +23,10 @@ enum class BuiltinText {
 };
 
 // Number of BuiltinText values; the last one above plus one.
-inline constexpr int builtin_text_count = static_cast<int>(BuiltinText::definition_extension) + 1;
+inline constexpr int kBuiltinTextCount = static_cast<int>(BuiltinText::definition_extension) + 1;
 
 // The name the effect carries when nothing else names it ("bundlename" fallback, data folder).
-inline constexpr std::string_view builtin_effect_name = "Morvelline 2 Pro";
+inline constexpr std::string_view kBuiltinEffectName = "Morvelline 2 Pro";
 
 // The plain text, ready to use.
 std::string builtin_text(BuiltinText which);

@@ -16,7 +16,7 @@
 namespace fx {
 namespace {
 
-constexpr size_t marker_length = 11;
+constexpr size_t kMarkerLength = 11;
 
 // The definition file's text. A pipe, device or folder given as the definition (through
 // FX_DEFINITION_FILE, say) is refused without waiting on it, and said so; the definition
@@ -45,14 +45,14 @@ DefinitionText redirected_definition(const std::string& effect_name) {
 }  // namespace
 
 DefinitionText obtain_definition_text(std::string_view builtin_definition) {
-    const char* override_path = std::getenv(definition_file_variable);
+    const char* override_path = std::getenv(kDefinitionFileVariable);
     if (override_path && *override_path) return {read_definition_file(override_path), override_path};
 
     // The text ends at its first NUL, as a C string stored in the library would.
     std::string_view text = builtin_definition.substr(0, builtin_definition.find('\0'));
     std::string marker = builtin_text(BuiltinText::definition_marker);
-    if (text.size() >= marker_length && text.substr(0, marker_length) == marker.substr(0, marker_length))
-        return redirected_definition(clean_name(builtin_effect_name));
+    if (text.size() >= kMarkerLength && text.substr(0, kMarkerLength) == marker.substr(0, kMarkerLength))
+        return redirected_definition(clean_name(kBuiltinEffectName));
     // An enciphered built-in text is not produced by this build: the built-in definition is
     // stored scrambled like the other built-in texts and used as it stands here.
     return {std::string(text), ""};
@@ -60,7 +60,7 @@ DefinitionText obtain_definition_text(std::string_view builtin_definition) {
 
 void parse_loaded_definition(EffectDefinition& def, std::string text, const ParseEnvironment& env) {
     parse_definition(def, std::move(text), env);
-    if (def.settings.bundlename.empty()) def.settings.bundlename = clean_name(builtin_effect_name);
+    if (def.settings.bundlename.empty()) def.settings.bundlename = clean_name(kBuiltinEffectName);
 }
 
 void load_definition(EffectDefinition& def, std::string_view builtin_definition, const ParseEnvironment& env) {

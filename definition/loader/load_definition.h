@@ -19,7 +19,7 @@
 
 namespace fx {
 
-inline constexpr const char* definition_file_variable = "FX_DEFINITION_FILE";
+inline constexpr const char* kDefinitionFileVariable = "FX_DEFINITION_FILE";
 
 // Where a definition text came from.
 struct DefinitionText {

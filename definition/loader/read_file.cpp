@@ -11,7 +11,7 @@ std::string read_file(const std::string& path, std::size_t max_bytes) {
     if (path.empty()) return {};
     const platform::FileHandle file = platform::open_regular_file(path);
     if (!file) return {};
-    const std::size_t limit = std::min(max_bytes, read_file_limit);
+    const std::size_t limit = std::min(max_bytes, kReadFileLimit);
     std::string content;
     char chunk[16384];
     // Reading until the end rather than trusting the size also serves files that change

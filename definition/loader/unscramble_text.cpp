@@ -4,11 +4,11 @@ namespace fx {
 namespace {
 
 // Printable characters form a ring of 95 codes, 32 (space) to 126 ("~").
-constexpr int ring_first = 32;
-constexpr int ring_last = 126;
-constexpr int ring_size = ring_last - ring_first + 1;
+constexpr int kRingFirst = 32;
+constexpr int kRingLast = 126;
+constexpr int kRingSize = kRingLast - kRingFirst + 1;
 
-bool is_printable(unsigned char c) { return c >= ring_first && c <= ring_last; }
+bool is_printable(unsigned char c) { return c >= kRingFirst && c <= kRingLast; }
 
 int shift_at(size_t position) { return 4 * static_cast<int>(position % 3); }
 
@@ -22,7 +22,7 @@ std::string unscramble_text(std::string_view literal) {
         unsigned char c = static_cast<unsigned char>(out[i]);
         if (!is_printable(c)) continue;
         int shifted = c - shift_at(i);
-        if (shifted < ring_first) shifted += ring_size;
+        if (shifted < kRingFirst) shifted += kRingSize;
         out[i] = static_cast<char>(shifted);
     }
     return out;
@@ -38,7 +38,7 @@ std::string scramble_text(std::string_view plain) {
             continue;
         }
         int shifted = c + shift_at(i);
-        if (shifted > ring_last) shifted -= ring_size;
+        if (shifted > kRingLast) shifted -= kRingSize;
         out += static_cast<char>(shifted);
     }
     return out;

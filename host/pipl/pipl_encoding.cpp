@@ -16,16 +16,16 @@ constexpr std::uint32_t four_cc(const char (&code)[5]) {
            static_cast<std::uint32_t>(static_cast<unsigned char>(code[3]));
 }
 
-constexpr std::uint32_t vendor_code = four_cc("8BIM");
-constexpr std::int16_t list_version = 1;
+constexpr std::uint32_t kVendorCode = four_cc("8BIM");
+constexpr std::int16_t kListVersion = 1;
 // A name property is a 32-byte Pascal string: length byte, text, NUL, zero filler.
-constexpr std::size_t pascal_field_size = 32;
-constexpr std::size_t pascal_text_limit = pascal_field_size - 2;
+constexpr std::size_t kPascalFieldSize = 32;
+constexpr std::size_t kPascalTextLimit = kPascalFieldSize - 2;
 
 class PropertyList {
 public:
     void add(std::uint32_t key, const std::vector<std::uint8_t>& data, std::uint32_t length) {
-        put32(vendor_code);
+        put32(kVendorCode);
         put32(key);
         put32(0);  // property id
         put32(length);
@@ -36,7 +36,7 @@ public:
 
     std::vector<std::uint8_t> finish() const {
         std::vector<std::uint8_t> out;
-        put16(out, static_cast<std::uint16_t>(list_version));
+        put16(out, static_cast<std::uint16_t>(kListVersion));
         put32(out, 0);  // reserved
         put32(out, count_);
         out.insert(out.end(), bytes_.begin(), bytes_.end());
@@ -70,8 +70,8 @@ std::vector<std::uint8_t> le16_pair(std::int16_t a, std::int16_t b) {
 }
 
 std::vector<std::uint8_t> pascal_field(std::string_view text) {
-    if (text.size() > pascal_text_limit) text = text.substr(0, pascal_text_limit);
-    std::vector<std::uint8_t> out(pascal_field_size, 0);
+    if (text.size() > kPascalTextLimit) text = text.substr(0, kPascalTextLimit);
+    std::vector<std::uint8_t> out(kPascalFieldSize, 0);
     out[0] = static_cast<std::uint8_t>(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) out[1 + i] = static_cast<std::uint8_t>(text[i]);
     return out;
@@ -90,28 +90,28 @@ std::vector<std::uint8_t> code_field(std::string_view name) {
 
 std::vector<std::uint8_t> encode_registration_resource() {
     namespace reg = fx::registration;
-    static_assert(reg::slot_text(reg::display_name).size() <= pascal_text_limit);
-    static_assert(reg::slot_text(reg::category).size() <= pascal_text_limit);
-    static_assert(reg::slot_text(reg::match_name).size() <= pascal_text_limit);
+    static_assert(reg::slot_text(reg::kDisplayName).size() <= kPascalTextLimit);
+    static_assert(reg::slot_text(reg::kCategory).size() <= kPascalTextLimit);
+    static_assert(reg::slot_text(reg::kMatchName).size() <= kPascalTextLimit);
 
     PropertyList list;
-    list.add(four_cc("kind"), le32(static_cast<std::uint32_t>(reg::plugin_kind)), 4);
-    list.add(four_cc("name"), pascal_field(reg::slot_text(reg::display_name)), pascal_field_size);
-    list.add(four_cc("catg"), pascal_field(reg::slot_text(reg::category)), pascal_field_size);
-    const auto code = code_field(reg::entry_point_name);
+    list.add(four_cc("kind"), le32(static_cast<std::uint32_t>(reg::kPluginKind)), 4);
+    list.add(four_cc("name"), pascal_field(reg::slot_text(reg::kDisplayName)), kPascalFieldSize);
+    list.add(four_cc("catg"), pascal_field(reg::slot_text(reg::kCategory)), kPascalFieldSize);
+    const auto code = code_field(reg::kEntryPointName);
     list.add(four_cc("8664"), code, static_cast<std::uint32_t>(code.size()));
-    list.add(four_cc("ePVR"), le16_pair(reg::property_list_version_major, reg::property_list_version_minor), 4);
+    list.add(four_cc("ePVR"), le16_pair(reg::kPropertyListVersionMajor, reg::kPropertyListVersionMinor), 4);
     list.add(
         four_cc("eSVR"),
-        le16_pair(static_cast<std::int16_t>(reg::api_version_major), static_cast<std::int16_t>(reg::api_version_minor)),
+        le16_pair(static_cast<std::int16_t>(reg::kApiVersionMajor), static_cast<std::int16_t>(reg::kApiVersionMinor)),
         4);
-    list.add(four_cc("eVER"), le32(reg::effect_version), 4);
-    const auto info = static_cast<std::uint16_t>(reg::effect_info_flags);
+    list.add(four_cc("eVER"), le32(reg::kEffectVersion), 4);
+    const auto info = static_cast<std::uint16_t>(reg::kEffectInfoFlags);
     list.add(four_cc("eINF"), {static_cast<std::uint8_t>(info), static_cast<std::uint8_t>(info >> 8)}, 2);
-    list.add(four_cc("eGLO"), le32(reg::global_out_flags), 4);
-    list.add(four_cc("eGL2"), le32(reg::global_out_flags2), 4);
-    list.add(four_cc("eMNA"), pascal_field(reg::slot_text(reg::match_name)), pascal_field_size);
-    list.add(four_cc("aeFL"), le32(static_cast<std::uint32_t>(reg::reserved_info)), 4);
+    list.add(four_cc("eGLO"), le32(reg::kGlobalOutFlags), 4);
+    list.add(four_cc("eGL2"), le32(reg::kGlobalOutFlags2), 4);
+    list.add(four_cc("eMNA"), pascal_field(reg::slot_text(reg::kMatchName)), kPascalFieldSize);
+    list.add(four_cc("aeFL"), le32(static_cast<std::uint32_t>(reg::kReservedInfo)), 4);
     return list.finish();
 }
 

@@ -8,9 +8,9 @@
 
 namespace fx::pipl {
 
-inline constexpr char section_name[] = ".pipl";
-inline constexpr char resource_type[] = "PIPL";
-inline constexpr std::uint16_t resource_id = 16000;
-inline constexpr std::uint16_t resource_language = 1033;  // US English (0x0409)
+inline constexpr char kSectionName[] = ".pipl";
+inline constexpr char kResourceType[] = "PIPL";
+inline constexpr std::uint16_t kResourceId = 16000;
+inline constexpr std::uint16_t kResourceLanguage = 1033;  // US English (0x0409)
 
 }  // namespace fx::pipl

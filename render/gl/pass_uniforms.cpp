@@ -7,6 +7,7 @@
 #include <cmath>
 #include <string>
 
+#include "definition/definition_codes.h"
 #include "definition/effect_definition.h"
 #include "render/gl/gl_renderer.h"
 #include "render/gl/texture_wrap.h"
@@ -102,7 +103,7 @@ void GlRenderer::set_slot_uniforms(int pass, const GlProgram& program) {
                 }
                 break;
             case 2:
-                if (param.type == kParamPoint && param.flags == 1) {
+                if (is_pixel_point(param)) {
                     glUniform2f(location(program, name), value[0] / width, value[1] / height);
                 } else if (param.type == kParamPoint) {
                     glUniform2f(location(program, name), value[0] * scale, value[1] * scale);

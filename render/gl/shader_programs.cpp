@@ -7,6 +7,7 @@
 #include <cmath>
 #include <string>
 
+#include "definition/definition_codes.h"
 #include "definition/effect_definition.h"
 #include "render/gl/fragment_assembly.h"
 #include "render/gl/gl_program.h"
@@ -53,13 +54,11 @@ std::string GlRenderer::build_defines_block() {
             if (param.param.empty()) continue;  // "#define  value" would break every pass
             int choice = 0;
             if (!truncated_int(frame_->values[slot][0], choice)) continue;
-            const int flags = param.flags;
-            if (flags == 2 && param.type == kParamPopup) {
+            if (is_item_define_popup(param)) {
                 if (choice >= 0 && static_cast<std::size_t>(choice) < param.items.size()) {
                     defines_[param.param.str()] = param.items[static_cast<std::size_t>(choice)];
                 }
-            } else if ((flags == 1 || (flags >= 4 && flags < 800)) &&
-                       (param.type == kParamCheck || param.type == kParamPopup)) {
+            } else if (is_value_define(param)) {
                 defines_[param.param.str()] = std::to_string(choice);
             }
         }

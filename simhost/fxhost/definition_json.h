@@ -10,8 +10,9 @@
 namespace fx::fxhost {
 
 struct DescribeContext {
-    std::string origin;         // "built-in" or the path of the definition file
-    std::string parser_output;  // what the parser wrote to standard output while parsing
+    std::string origin;  // "built-in" or the path of the definition file
+    // The parser's diagnostics, one "<origin>:<line>: warning|error: <message>" line each.
+    std::string parser_output;
 };
 
 // Counts in the model (param_count, pass_count, layer_count, script_count,

@@ -1,18 +1,22 @@
 // fxhost describe [--definition FILE]: parses a definition with the engine's own loader
 // and parser and prints the model as JSON on standard output. Without --definition the
 // text is the one the plug-in would load (FX_DEFINITION_FILE, else the built-in
-// definition). What the parser reports goes to standard error and into the JSON's
+// definition). The parser's diagnostics go to standard error as
+// "<file>:<line>: warning: <message>" (or "error:"), and the same lines into the JSON's
 // "parser_output".
 #include <cstdio>
 #include <iostream>
 #include <memory>
+#include <string>
 
 #include "definition/loader/builtin_text.h"
 #include "definition/loader/load_definition.h"
 #include "definition/loader/platform_parse_environment.h"
 #include "definition/loader/read_file.h"
+#include "definition/parser_message.h"
+#include "platform/file_tree.h"
+#include "platform/path.h"
 #include "platform/regular_file.h"
-#include "simhost/fxhost/captured_stdout.h"
 #include "simhost/fxhost/definition_json.h"
 #include "simhost/fxhost/subcommand.h"
 
@@ -49,9 +53,21 @@ int run_describe(const std::vector<std::string>& args) {
         }
     }
 
-    // The loader reports on standard output too (a definition file that is a pipe, say);
-    // that belongs to the parser's output, not in front of the JSON.
-    CapturedStdout capture;
+    std::string origin = file_given ? file : "";
+    std::string parser_output;
+    // One line per diagnostic, on standard error and into the JSON: "FILE:LINE: warning:
+    // ...", or "FILE: warning: ..." for what concerns the text as a whole.
+    auto report = [&origin, &parser_output](const ParseDiagnostic& diagnostic) {
+        const std::string place = diagnostic.line > 0 ? origin + ":" + std::to_string(diagnostic.line) : origin;
+        const std::string line = place + ": " + severity_word(diagnostic.severity) + ": " + diagnostic.message + "\n";
+        std::cerr << line;
+        parser_output += line;
+    };
+    // The loader's own messages (a definition file that is a pipe, say) are diagnostics
+    // of the text too, not lines in front of the JSON.
+    ParserMessageRoute route([&report](std::string_view message) {
+        report(ParseDiagnostic{0, ParseDiagnostic::Severity::warning, std::string(message)});
+    });
     DefinitionText source;
     if (file_given) {
         if (file.empty() || !readable(file)) {
@@ -62,18 +78,20 @@ int run_describe(const std::vector<std::string>& args) {
         source = {read_file(file), file};
     } else {
         source = obtain_definition_text(builtin_text(BuiltinText::definition));
+        origin = source.path.empty() ? "built-in" : source.path;
         // The plug-in would load the same empty definition; say why it is empty.
         if (!source.path.empty() && !readable(source.path))
             std::cerr << "fxhost describe: " << source.path << ": " << unreadable_reason(source.path)
                       << ", expected a definition file"
-                      << " (named by " << definition_file_variable << " or the built-in marker); describing the"
+                      << " (named by " << kDefinitionFileVariable << " or the built-in marker); describing the"
                       << " empty definition the plug-in would load\n";
     }
 
     auto def = std::make_unique<EffectDefinition>();
-    parse_loaded_definition(*def, std::move(source.text), platform_parse_environment());
-    DescribeContext context{source.path.empty() ? "built-in" : source.path, capture.finish()};
-    std::cerr << context.parser_output;
+    ParseEnvironment env = platform_parse_environment();
+    env.diagnostics = report;
+    parse_loaded_definition(*def, std::move(source.text), env);
+    DescribeContext context{origin, parser_output};
     std::cout << definition_json(*def, context);
     return std::cout.good() ? 0 : 1;
 }

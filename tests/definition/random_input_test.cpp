@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "definition/definition_codes.h"
 #include "parse_fixture.h"
 
 namespace fx {
@@ -124,7 +125,7 @@ void expect_complete(const EffectDefinition& d, const std::string& text) {
     ASSERT_GE(s.imgwidth, 1) << text;
     ASSERT_FALSE(s.dialogbutton.empty()) << text;
     for (int32_t i = 0; i < s.param_count; ++i) {
-        if (d.params[i].type == kParamPopup && d.params[i].flags == 802) {
+        if (is_preset_file_popup(d.params[i])) {
             ASSERT_EQ(d.params[i].items.size(), s.preset_entries.size()) << text;
             break;
         }

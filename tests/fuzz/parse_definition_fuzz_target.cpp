@@ -76,11 +76,21 @@ std::string broken_invariant(const EffectDefinition& def, size_t text_size) {
 
 }  // namespace
 
-std::string fuzz_parse_definition(const uint8_t* data, size_t size) {
-    static const ParseEnvironment env = fuzz_environment();
+std::string fuzz_parse_definition(const uint8_t* data, size_t size, std::string* report) {
+    static const ParseEnvironment base = fuzz_environment();
     auto def = std::make_unique<EffectDefinition>();
     std::string text(reinterpret_cast<const char*>(data), size);
+    // Every diagnostic names a line of the text as given, or 0 for the text as a whole.
+    const auto lines = static_cast<int32_t>(std::count(text.begin(), text.end(), '\n') + 1);
+    std::string bad_line;
+    ParseEnvironment env = base;
+    env.diagnostics = [&](const ParseDiagnostic& d) {
+        if (report != nullptr) *report += d.message + "\n";
+        if (d.line < 0 || d.line > lines)
+            bad_line = "diagnostic at line " + std::to_string(d.line) + " of " + std::to_string(lines);
+    };
     parse_definition(*def, text, env);
+    if (!bad_line.empty()) return bad_line;
     // The parser drops NUL bytes before it looks at the text's length.
     std::string broken = broken_invariant(*def, text.size() - std::count(text.begin(), text.end(), '\0'));
     if (!broken.empty()) return broken;

@@ -8,6 +8,7 @@
 namespace fx::test {
 
 // "" when the model built from `data` keeps every invariant, else what broke.
-std::string fuzz_parse_definition(const uint8_t* data, size_t size);
+// `report`, when given, receives the diagnostics' messages, one line each.
+std::string fuzz_parse_definition(const uint8_t* data, size_t size, std::string* report = nullptr);
 
 }  // namespace fx::test

@@ -171,13 +171,29 @@ TEST(Describe, TextsAreEscapedByteSafely) {
 
 TEST(Describe, ParserMessagesGoToStandardErrorAndTheReport) {
     TempFolder temp;
-    FxhostRun run =
-        run_fxhost({"describe", "--definition", temp.write("def.txt", "[par1]\nname=x\n[preset]\n[par2]\nname=y\n")});
+    const std::string file = temp.write("def.txt", "[par1]\nname=x\n[preset]\n[par2]\nname=y\n");
+    FxhostRun run = run_fxhost({"describe", "--definition", file});
     ASSERT_EQ(run.status, 0) << run.err;
     JsonValue model = parse_json(run.out);
-    EXPECT_NE(model["parser_output"].text.find("exception on line [preset]"), std::string::npos);
-    EXPECT_NE(run.err.find("exception on line [preset]"), std::string::npos);
+    const std::string line = file + ":3: error: exception on line [preset]; the lines after it are not read\n";
+    EXPECT_EQ(model["parser_output"].text, line);
+    EXPECT_NE(run.err.find(line), std::string::npos) << run.err;
     EXPECT_EQ(model["settings"]["param_count"].integer(), 2) << "reading stopped at the bad line";
+}
+
+TEST(Describe, MisspelledKeyIsReportedWithFileAndLineOfTheWrittenText) {
+    TempFolder temp;
+    const std::string common = temp.write("common.txt", "[par2]\nname=b\n\n");
+    const std::string file =
+        temp.write("effect.fxdef", "[par1]\nname=a\ncolr=red\n#include \"" + common + "\"\n[settings]\nnmae=x\n");
+    FxhostRun run = run_fxhost({"describe", "--definition", file});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string expected =
+        file + ":3: warning: unknown key \"colr\"\n" + file + ":6: warning: unknown key \"nmae\" in [settings]\n";
+    EXPECT_EQ(run.err, expected);
+    JsonValue model = parse_json(run.out);
+    EXPECT_EQ(model["parser_output"].text, expected);
+    EXPECT_EQ(model["params"][2]["param"].text, "b") << "the included file was read";
 }
 
 TEST(Describe, OverrideVariableIsHonouredWithoutAnArgument) {

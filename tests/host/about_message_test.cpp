@@ -90,15 +90,15 @@ TEST(AboutMessage, LongTextIsCutToTheLimitAfterEscapesExpand) {
     for (int i = 0; i < 150; ++i) about += "\\n";
     about += std::string(200, 'z');
     const std::string message = compose_about_message(facts_with(about, slot32("Fx"), core));
-    ASSERT_EQ(message.size(), about_message_limit);
+    ASSERT_EQ(message.size(), kAboutMessageLimit);
     EXPECT_EQ(message.substr(0, 3), "Fx\r");
     EXPECT_EQ(message.substr(3, 150), std::string(150, '\n'));
-    EXPECT_EQ(message.substr(153), std::string(about_message_limit - 153, 'z'));
+    EXPECT_EQ(message.substr(153), std::string(kAboutMessageLimit - 153, 'z'));
 }
 
 TEST(AboutMessage, ExactlyTheLimitIsKeptWhole) {
     const std::string version = "\rv2.0.2, core: 23.7.8";
-    const std::string about(about_message_limit - 3 - version.size(), 'q');
+    const std::string about(kAboutMessageLimit - 3 - version.size(), 'q');
     const std::string message = compose_about_message(facts_with(about, slot32("Fx"), core));
     EXPECT_EQ(message, "Fx\r" + about + version);
 }

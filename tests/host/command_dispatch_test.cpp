@@ -267,8 +267,8 @@ TEST(CommandFirewall, TranslatesEveryIntegerTypeAndNothingElse) {
     EXPECT_EQ(code_of(15U), 15);
     EXPECT_EQ(code_of(static_cast<short>(16)), 16);
     EXPECT_EQ(code_of(HostError(517)), 517);
-    EXPECT_EQ(code_of(std::logic_error("x")), internal_failure_code);
-    EXPECT_EQ(code_of(2.5), internal_failure_code);
+    EXPECT_EQ(code_of(std::logic_error("x")), kInternalFailureCode);
+    EXPECT_EQ(code_of(2.5), kInternalFailureCode);
     EXPECT_EQ(run_guarded([] { return 42; }), 42);
 }
 

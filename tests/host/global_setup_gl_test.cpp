@@ -20,7 +20,7 @@ protected:
     void SetUp() override {
         test::GlTest::SetUp();
         // The shipped definition, not a developer's file.
-        unsetenv(definition_file_variable);
+        unsetenv(kDefinitionFileVariable);
     }
     void TearDown() override {
         EXPECT_TRUE(host_.suites().outstanding().empty()) << "suites left acquired";
@@ -35,7 +35,7 @@ protected:
 TEST_F(GlobalSetupGl, TheShippedEffectStartsWithItsRendererAndReportsTheResourceVersion) {
     const CommandResult r = plugin_.call(PF_Cmd_GLOBAL_SETUP);
     ASSERT_EQ(r.result, PF_Err_NONE);
-    EXPECT_EQ(r.out.my_version, registration::effect_version) << "set-up and the resource describe one release";
+    EXPECT_EQ(r.out.my_version, registration::kEffectVersion) << "set-up and the resource describe one release";
     ASSERT_NE(r.out.global_data, nullptr);
     auto* state = static_cast<GlobalState*>(host_.handles().lock(r.out.global_data));
     ASSERT_NE(state, nullptr);

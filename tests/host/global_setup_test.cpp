@@ -35,10 +35,10 @@ public:
                 ".fxdef";
         std::ofstream(path_) << "[settings]\nversion=10.3.7\nusegpu=-1\ndialogbutton=Reload FX\n"
                              << settings << "[ps0]\nvoid main() { gl_FragColor = vec4(1.0); }\n";
-        setenv(definition_file_variable, path_.c_str(), 1);
+        setenv(kDefinitionFileVariable, path_.c_str(), 1);
     }
     ~DefinitionFile() {
-        unsetenv(definition_file_variable);
+        unsetenv(kDefinitionFileVariable);
         std::remove(path_.c_str());
     }
     DefinitionFile(const DefinitionFile&) = delete;

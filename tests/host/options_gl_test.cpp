@@ -30,14 +30,14 @@ protected:
         path_ = ::testing::TempDir() + "options_gl_test_" + std::to_string(getpid()) + "_" +
                 ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".fxdef";
         write_definition("[settings]\nname=Options Test\n[ps0]\nvoid main() { gl_FragColor = vec4(1.0); }\n");
-        setenv(definition_file_variable, path_.c_str(), 1);
+        setenv(kDefinitionFileVariable, path_.c_str(), 1);
         load_definition();
 
         renderer_.set_definition(&effect_definition());
         renderer_.create_context();
         renderer_.create_resources();
 
-        global_ = host_.utils()->host_new_handle(global_state_handle_size);
+        global_ = host_.utils()->host_new_handle(kGlobalStateHandleSize);
         auto* state = static_cast<GlobalState*>(host_.utils()->host_lock_handle(global_));
         *state = GlobalState{};
         state->initialized = 1;
@@ -51,7 +51,7 @@ protected:
     }
 
     void TearDown() override {
-        unsetenv(definition_file_variable);
+        unsetenv(kDefinitionFileVariable);
         if (global_ == nullptr) return;
         host_.texts().remove(out_.return_msg);
         renderer_.release_resources();

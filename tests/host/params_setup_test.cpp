@@ -63,10 +63,10 @@ public:
         path_ = ::testing::TempDir() + "params_setup_test_" + std::to_string(getpid()) + "_" + std::to_string(++files) +
                 ".fxdef";
         std::ofstream(path_) << text;
-        setenv(definition_file_variable, path_.c_str(), 1);
+        setenv(kDefinitionFileVariable, path_.c_str(), 1);
     }
     ~DefinitionFile() {
-        unsetenv(definition_file_variable);
+        unsetenv(kDefinitionFileVariable);
         std::remove(path_.c_str());
     }
     DefinitionFile(const DefinitionFile&) = delete;

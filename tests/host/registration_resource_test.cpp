@@ -96,8 +96,8 @@ TEST(RegistrationResource, EncoderWritesTheTableBytes) {
 }
 
 TEST(RegistrationResource, PluginLibraryCarriesExactlyTheBytesInItsSection) {
-    const auto section = read_elf_section(FX_PLUGIN_PATH, pipl::section_name);
-    ASSERT_TRUE(section.has_value()) << FX_PLUGIN_PATH << " has no " << pipl::section_name << " section";
+    const auto section = read_elf_section(FX_PLUGIN_PATH, pipl::kSectionName);
+    ASSERT_TRUE(section.has_value()) << FX_PLUGIN_PATH << " has no " << pipl::kSectionName << " section";
     const Bytes expected = expected_resource();
     EXPECT_EQ(*section, expected) << first_difference(*section, expected);
 }
@@ -130,7 +130,7 @@ TEST(RegistrationResource, EffectVersionIsTheShippedDefinitionsVersion) {
     EffectDefinition shipped;
     parse_loaded_definition(shipped, builtin_text(BuiltinText::definition), ParseEnvironment{});
     const std::int32_t* v = shipped.settings.version;
-    EXPECT_EQ(registration::pack_effect_version(v[0], v[1], v[2]), registration::effect_version)
+    EXPECT_EQ(registration::pack_effect_version(v[0], v[1], v[2]), registration::kEffectVersion)
         << "shipped definition version " << v[0] << "." << v[1] << "." << v[2];
 }
 

@@ -35,14 +35,14 @@ protected:
                 std::to_string(++files) + ".fxdef";
         std::ofstream(path_) << "[settings]\nusegpu=-1\nimgwidth=40\nimgheight=30\n"
                              << params << "[ps0]\nvoid main() { gl_FragColor = vec4(1.0); }\n";
-        setenv(definition_file_variable, path_.c_str(), 1);
+        setenv(kDefinitionFileVariable, path_.c_str(), 1);
         ASSERT_EQ(plugin_.call(PF_Cmd_GLOBAL_SETUP).result, PF_Err_NONE);
     }
 
     void TearDown() override {
         if (plugin_.sequence_data() != nullptr) plugin_.call(PF_Cmd_SEQUENCE_SETDOWN);
         if (plugin_.global_data() != nullptr) plugin_.call(PF_Cmd_GLOBAL_SETDOWN);
-        unsetenv(definition_file_variable);
+        unsetenv(kDefinitionFileVariable);
         std::remove(path_.c_str());
         EXPECT_TRUE(host_.suites().outstanding().empty()) << "suites left acquired";
         EXPECT_EQ(host_.handles().live_count(), 0u) << host_.handles().leak_report();

@@ -26,7 +26,7 @@ protected:
         if (IsSkipped() || HasFatalFailure()) return;
         env_.set("XDG_DATA_HOME", temp_ / "user");
         env_.set("XDG_DATA_DIRS", temp_ / "common");
-        env_.set(definition_file_variable, std::nullopt);
+        env_.set(kDefinitionFileVariable, std::nullopt);
         auto def = std::make_unique<EffectDefinition>();
         ::testing::internal::CaptureStdout();
         load_definition(*def, builtin_text(BuiltinText::definition), platform_parse_environment());

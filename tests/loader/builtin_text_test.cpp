@@ -22,7 +22,7 @@ TEST_P(EveryBuiltinText, IsStoredScrambledAndUnscramblesToItsPlainText) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(All, EveryBuiltinText, ::testing::Range(0, builtin_text_count), [](const auto& info) {
+INSTANTIATE_TEST_SUITE_P(All, EveryBuiltinText, ::testing::Range(0, kBuiltinTextCount), [](const auto& info) {
     return std::string(builtin_text_name(static_cast<BuiltinText>(info.param)));
 });
 

@@ -19,7 +19,7 @@ protected:
     void SetUp() override {
         env_.set("XDG_DATA_HOME", temp_ / "user");
         env_.set("XDG_DATA_DIRS", temp_ / "common");
-        env_.set(definition_file_variable, std::nullopt);
+        env_.set(kDefinitionFileVariable, std::nullopt);
     }
 
     std::string marker_text() const { return builtin_text(BuiltinText::definition_marker); }
@@ -48,19 +48,19 @@ TEST_F(LoadDefinitionTest, BuiltinTextIsUsedAsItStands) {
 TEST_F(LoadDefinitionTest, OverrideVariableWinsOverBuiltinAndMarker) {
     std::string file = temp_.write("mine.txt", "[settings]\nname=FromOverride\n");
     temp_.write("user/Quenly/Morvelline 2 Pro/Morvelline 2 Pro.fxdef", "[settings]\nname=FromMarkerFile\n");
-    env_.set(definition_file_variable, file);
+    env_.set(kDefinitionFileVariable, file);
     EXPECT_EQ(load(builtin_sample)->settings.name, "FromOverride");
     EXPECT_EQ(load(marker_text() + "\n")->settings.name, "FromOverride");
     EXPECT_EQ(obtain_definition_text(builtin_sample).path, file);
 }
 
 TEST_F(LoadDefinitionTest, EmptyOverrideVariableCountsAsUnset) {
-    env_.set(definition_file_variable, "");
+    env_.set(kDefinitionFileVariable, "");
     EXPECT_EQ(load(builtin_sample)->settings.name, "FromBuiltin");
 }
 
 TEST_F(LoadDefinitionTest, UnreadableOverrideGivesTheEmptyDefinition) {
-    env_.set(definition_file_variable, temp_ / "missing.txt");
+    env_.set(kDefinitionFileVariable, temp_ / "missing.txt");
     auto def = load(builtin_sample);
     EXPECT_EQ(def->settings.name, "");
     EXPECT_EQ(def->settings.param_count, 1);
@@ -82,7 +82,7 @@ TEST_F(LoadDefinitionTest, MarkerReadsThePerUserFileAndMakesItsFolders) {
 
 TEST_F(LoadDefinitionTest, EveryLoadRereadsTheFile) {
     std::string file = temp_.write("mine.txt", "[settings]\nname=First\n");
-    env_.set(definition_file_variable, file);
+    env_.set(kDefinitionFileVariable, file);
     auto def = std::make_unique<EffectDefinition>();
     load_definition(*def, builtin_sample, platform_parse_environment());
     EXPECT_EQ(def->settings.name, "First");
