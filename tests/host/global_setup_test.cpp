@@ -16,6 +16,7 @@
 #include "PrSDKAESupport.h"
 #include "SPErrorCodes.h"
 #include "definition/loader/load_definition.h"
+#include "definition_file.h"
 #include "host/global_state.h"
 #include "simhost/loaded_plugin.h"
 #include "simhost/sim_host.h"
@@ -25,28 +26,13 @@ namespace {
 
 constexpr A_u_long version_10_3_7 = 0x04118007;
 
-// The definition the plug-in loads, written to a file of its own for each test.
-class DefinitionFile {
-public:
-    explicit DefinitionFile(const std::string& settings) {
-        static int files = 0;
-        // One file per process and object: ctest runs the tests of this file side by side.
-        path_ = ::testing::TempDir() + "global_setup_test_" + std::to_string(getpid()) + "_" + std::to_string(++files) +
-                ".fxdef";
-        std::ofstream(path_) << "[settings]\nversion=10.3.7\nusegpu=-1\ndialogbutton=Reload FX\n"
-                             << settings << "[ps0]\nvoid main() { gl_FragColor = vec4(1.0); }\n";
-        setenv(kDefinitionFileVariable, path_.c_str(), 1);
-    }
-    ~DefinitionFile() {
-        unsetenv(kDefinitionFileVariable);
-        std::remove(path_.c_str());
-    }
-    DefinitionFile(const DefinitionFile&) = delete;
-    DefinitionFile& operator=(const DefinitionFile&) = delete;
+using test::DefinitionFile;
 
-private:
-    std::string path_;
-};
+// A definition with the given settings lines added to the ones every test here shares.
+std::string settings_definition(const std::string& settings) {
+    return "[settings]\nversion=10.3.7\nusegpu=-1\ndialogbutton=Reload FX\n" + settings +
+           "[ps0]\nvoid main() { gl_FragColor = vec4(1.0); }\n";
+}
 
 class GlobalSetup : public ::testing::Test {
 protected:
@@ -86,7 +72,7 @@ protected:
 
     CommandResult teardown() { return plugin_.call(PF_Cmd_GLOBAL_SETDOWN); }
 
-    DefinitionFile definition_{""};
+    DefinitionFile definition_{settings_definition("")};
     SimHost host_;
     LoadedPlugin plugin_{host_, FX_PLUGIN_PATH};
 };
@@ -157,7 +143,7 @@ TEST_F(GlobalSetup, AboutShowsTheLoadedDefinitionsVersion) {
 
 TEST_F(GlobalSetup, OptionsReloadsTheEditedDefinitionAndMarksTextsDirty) {
     ASSERT_EQ(plugin_.call(PF_Cmd_GLOBAL_SETUP).result, PF_Err_NONE);
-    const DefinitionFile edited("version=10.4.0\n");  // later "version" lines win
+    const DefinitionFile edited(settings_definition("version=10.4.0\n"));  // later "version" lines win
     EXPECT_EQ(global_state().texts_dirty, 0);
     EXPECT_EQ(plugin_.call(PF_Cmd_DO_DIALOG).result, PF_Err_NONE);
     EXPECT_EQ(global_state().texts_dirty, 1);
@@ -177,7 +163,7 @@ void PrintTo(const PremiereRow& row, std::ostream* os) { *os << row.label; }
 class GlobalSetupPremiere : public GlobalSetup, public ::testing::WithParamInterface<PremiereRow> {};
 
 TEST_P(GlobalSetupPremiere, DeclaresFormatsAndNeitherRegistersNorNamesTheButton) {
-    const DefinitionFile definition(GetParam().settings);
+    const DefinitionFile definition(settings_definition(GetParam().settings));
     as_premiere();
     const CommandResult r = plugin_.call(PF_Cmd_GLOBAL_SETUP);
     ASSERT_EQ(r.result, PF_Err_NONE);

@@ -14,6 +14,7 @@
 #include "AE_EffectUI.h"
 #include "definition/effect_definition.h"
 #include "definition/loader/load_definition.h"
+#include "definition_file.h"
 #include "host/command_handlers.h"
 #include "host/param_registration.h"
 #include "simhost/loaded_plugin.h"
@@ -56,25 +57,7 @@ std::string every_type_definition(const std::string& extra_settings) {
            "[par20]\nname=Second\ntype=layer\nid=30\n";
 }
 
-class DefinitionFile {
-public:
-    explicit DefinitionFile(const std::string& text) {
-        static int files = 0;
-        path_ = ::testing::TempDir() + "params_setup_test_" + std::to_string(getpid()) + "_" + std::to_string(++files) +
-                ".fxdef";
-        std::ofstream(path_) << text;
-        setenv(kDefinitionFileVariable, path_.c_str(), 1);
-    }
-    ~DefinitionFile() {
-        unsetenv(kDefinitionFileVariable);
-        std::remove(path_.c_str());
-    }
-    DefinitionFile(const DefinitionFile&) = delete;
-    DefinitionFile& operator=(const DefinitionFile&) = delete;
-
-private:
-    std::string path_;
-};
+using test::DefinitionFile;
 
 std::string name_of(const PF_ParamDef& def) { return std::string(def.name, strnlen(def.name, sizeof def.name)); }
 
