@@ -14,3 +14,12 @@ if(FX_BENCHMARKS)
     set(FX_BENCHMARKS OFF)
   endif()
 endif()
+
+# The simulated host and its tools: JSON, argument parsing, the host's scripting engine,
+# the host's drawing surfaces, and MD5 for the preset key.
+find_package(nlohmann_json REQUIRED)
+find_package(CLI11 REQUIRED)
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(DUKTAPE REQUIRED IMPORTED_TARGET duktape)
+pkg_check_modules(CAIRO REQUIRED IMPORTED_TARGET cairo)
+pkg_check_modules(NETTLE REQUIRED IMPORTED_TARGET nettle)

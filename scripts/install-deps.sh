@@ -7,6 +7,7 @@ packages=(
   libglew-dev libpng-dev zlib1g-dev libjpeg-dev
   libegl-dev libegl-mesa0 libgl1-mesa-dri libgl-dev
   binutils  # nm: the exported-symbol test
+  pkg-config nlohmann-json3-dev libcli11-dev duktape-dev libcairo2-dev nettle-dev
 )
 missing=()
 for p in "${packages[@]}"; do
