@@ -3,22 +3,26 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
-#include <cstdio>
+#include <atomic>
+#include <condition_variable>
 #include <cstdlib>
 #include <future>
 #include <mutex>
 #include <string>
+#include <string_view>
+#include <thread>
 
 #include "definition/effect_definition.h"
 #include "definition/loader/load_definition.h"
+#include "definition/parser_message.h"
 #include "host/command_dispatch.h"
 #include "host/command_handlers.h"
 #include "host/global_state.h"
 #include "host/process_mutex.h"
 #include "host/suite_cache.h"
 #include "simhost/sim_host.h"
+#include "tests/platform/temp_folder.h"
 
 namespace fx {
 namespace {
@@ -120,54 +124,110 @@ TEST_F(HostCommands, OptionsMarksTextsDirtyAndReleasesEverything) {
     EXPECT_NE(effect_definition().settings.name.str(), "stale") << "the definition was not reloaded";
 }
 
-// Points the definition loader at a named pipe for the life of the object, so that a
-// test knows the moment a reload reads its text: opening the writing end returns only
-// once the reader has opened the other one.
-class DefinitionPipe {
+// Holds the definition reload of an Options command at a known point. The definition
+// file is made a folder, which the loader refuses with a message while it reads the
+// definition; the message goes to this thread's parser-message route, and the route
+// waits there until the test lets it go on.
+class ReloadLatch {
 public:
-    DefinitionPipe() {
-        char folder[] = "/tmp/fx_options_pipe_XXXXXX";
-        if (mkdtemp(folder) == nullptr) return;
-        folder_ = folder;
-        path_ = folder_ + "/definition.fxdef";
-        if (mkfifo(path_.c_str(), 0600) != 0) path_.clear();
-        if (!path_.empty()) setenv(kDefinitionFileVariable, path_.c_str(), 1);
+    // Runs on the Options thread, under the process mutex when the command is right.
+    void hold() {
+        std::unique_lock lock(mutex_);
+        reading_ = true;
+        changed_.notify_all();
+        changed_.wait(lock, [this] { return released_; });
+        over_ = true;
     }
-    ~DefinitionPipe() {
-        unsetenv(kDefinitionFileVariable);
-        if (!path_.empty()) std::remove(path_.c_str());
-        if (!folder_.empty()) rmdir(folder_.c_str());
+    // Called on the Options thread once the command has returned, so that a reload that
+    // never reached the latch fails the test instead of hanging it.
+    void command_returned() {
+        std::lock_guard lock(mutex_);
+        returned_ = true;
+        changed_.notify_all();
     }
-    DefinitionPipe(const DefinitionPipe&) = delete;
-    DefinitionPipe& operator=(const DefinitionPipe&) = delete;
-
-    bool ready() const { return !path_.empty(); }
-    // Blocks until the loader has opened the pipe for reading. The loader then waits for
-    // the text, which ends when the returned writer is closed.
-    std::FILE* wait_for_reader() const { return std::fopen(path_.c_str(), "wb"); }
+    // True when the reload reached the latch.
+    bool wait_until_reading() {
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [this] { return reading_ || returned_; });
+        return reading_;
+    }
+    void release() {
+        std::lock_guard lock(mutex_);
+        released_ = true;
+        changed_.notify_all();
+    }
+    bool over() {
+        std::lock_guard lock(mutex_);
+        return over_;
+    }
 
 private:
-    std::string folder_;
-    std::string path_;
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    bool reading_ = false;
+    bool released_ = false;
+    bool over_ = false;
+    bool returned_ = false;
 };
 
-// Disabled: the loader now refuses a named pipe at once (a pipe must never block the
-// host), so this latch no longer opens; it needs a latch of another kind.
-TEST_F(HostCommands, DISABLED_OptionsReloadsTheDefinitionUnderTheProcessMutex) {
-    // Frames render under the same lock, so while the definition is being read the lock
-    // must be held, and the texts are marked dirty only once the reload is over.
-    DefinitionPipe pipe;
-    ASSERT_TRUE(pipe.ready()) << "cannot make a named pipe under /tmp";
-    auto options = std::async(std::launch::async, [&] { return options_command(&in_, &out_, nullptr, nullptr); });
-    std::FILE* writer = pipe.wait_for_reader();
-    ASSERT_NE(writer, nullptr);
-    // The reload is in progress now and cannot finish before the writer is closed.
+// A sequence command in a table of its own: it notes whether the Options reload had
+// already ended when the process mutex let it run.
+std::atomic<ReloadLatch*> watched_reload{nullptr};
+std::atomic<int> sequence_ran_after_reload{-1};
+
+PF_Err note_reload_state(PF_InData*, PF_OutData*, PF_ParamDef*[], PF_LayerDef*) {
+    sequence_ran_after_reload = watched_reload.load()->over() ? 1 : 0;
+    return PF_Err_NONE;
+}
+
+TEST_F(HostCommands, OptionsReloadsTheDefinitionUnderTheProcessMutex) {
+    // Frames and sequence commands take the same lock, so while the definition is being
+    // read the lock must be held, a sequence command must wait for the reload to end, and
+    // the texts are marked dirty only once the reload is over.
+    test::TempFolder temp;
+    const std::string folder = temp / "definition-is-a-folder";
+    ASSERT_EQ(mkdir(folder.c_str(), 0700), 0);
+    setenv(kDefinitionFileVariable, folder.c_str(), 1);
+
+    ReloadLatch latch;
+    std::string reload_message;
+    auto options = std::async(std::launch::async, [&] {
+        ParserMessageRoute route([&](std::string_view message) {
+            reload_message = std::string(message);
+            latch.hold();
+        });
+        const PF_Err result = options_command(&in_, &out_, nullptr, nullptr);
+        latch.command_returned();
+        return result;
+    });
+    if (!latch.wait_until_reading()) {
+        unsetenv(kDefinitionFileVariable);
+        FAIL() << "the reload reported nothing about the folder given as its definition file";
+    }
+    // The reload is in progress now and cannot end before the latch is released.
     const bool free_during_reload = process_mutex_is_free();
     const std::uint8_t dirty_during_reload = state().texts_dirty;
-    std::fputs("\n", writer);
-    std::fclose(writer);
+
+    CommandTable table = default_command_table();
+    table.sequence_setdown = note_reload_state;
+    watched_reload = &latch;
+    sequence_ran_after_reload = -1;
+    std::atomic<bool> sequence_dispatching{false};
+    PF_InData sequence_in = in_;
+    PF_OutData sequence_out = SimHost::make_out_data(global_, nullptr);
+    auto sequence = std::async(std::launch::async, [&] {
+        sequence_dispatching = true;
+        return dispatch_command(table, PF_Cmd_SEQUENCE_SETDOWN, &sequence_in, &sequence_out, nullptr, nullptr, nullptr);
+    });
+    while (!sequence_dispatching) std::this_thread::yield();
+    latch.release();
+
     EXPECT_EQ(options.get(), PF_Err_NONE);
+    EXPECT_EQ(sequence.get(), PF_Err_NONE);
+    unsetenv(kDefinitionFileVariable);
+    EXPECT_NE(reload_message.find(folder), std::string::npos) << reload_message;
     EXPECT_FALSE(free_during_reload) << "the definition was read without the process mutex";
+    EXPECT_EQ(sequence_ran_after_reload, 1) << "a sequence command ran while the definition was being reloaded";
     EXPECT_EQ(dirty_during_reload, 0) << "texts marked dirty before the reload was over";
     EXPECT_EQ(state().texts_dirty, 1);
     EXPECT_TRUE(process_mutex_is_free()) << "process mutex left locked";
