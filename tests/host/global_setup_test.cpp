@@ -141,6 +141,35 @@ TEST_F(GlobalSetup, AboutShowsTheLoadedDefinitionsVersion) {
     teardown();
 }
 
+TEST_F(GlobalSetup, AboutShowsTheDefinitionsTextExpandedCutAndCopiedLiterally) {
+    // Escapes expand before the cut, format directives stay text, and the version at the
+    // end is what the cut takes away first.
+    std::string description = "Line one\\rLine two\\n100% %s %d %n ";
+    const std::string expanded_head = "Line one\rLine two\n100% %s %d %n ";
+    description += std::string(240, 'x');
+    const DefinitionFile long_about(settings_definition("description=" + description + "\n"));
+    ASSERT_EQ(plugin_.call(PF_Cmd_GLOBAL_SETUP).result, PF_Err_NONE);
+    host_.log().clear();
+    const CommandResult about = plugin_.call(PF_Cmd_ABOUT);
+    ASSERT_EQ(about.result, PF_Err_NONE);
+    std::string expected = "Morvelline 2 Pro\r" + expanded_head + std::string(240, 'x');
+    expected.resize(230);
+    EXPECT_EQ(about.message(), expected);
+    EXPECT_FALSE(about.shows_message());
+    const auto copies = host_.log().calls_named("strcpy");
+    ASSERT_EQ(copies.size(), 1u);
+    EXPECT_EQ(copies[0].source, "PF ANSI Suite v1");
+    EXPECT_EQ(host_.log().count("sprintf"), 0u) << "the text is copied, never used as a format";
+    teardown();
+}
+
+TEST_F(GlobalSetup, AboutOfAShortTextEndsWithTheVersion) {
+    const DefinitionFile short_about(settings_definition("description=Short\\nabout\n"));
+    ASSERT_EQ(plugin_.call(PF_Cmd_GLOBAL_SETUP).result, PF_Err_NONE);
+    EXPECT_EQ(plugin_.call(PF_Cmd_ABOUT).message(), "Morvelline 2 Pro\rShort\nabout\rv10.3.7, core: 23.7.8");
+    teardown();
+}
+
 TEST_F(GlobalSetup, OptionsReloadsTheEditedDefinitionAndMarksTextsDirty) {
     ASSERT_EQ(plugin_.call(PF_Cmd_GLOBAL_SETUP).result, PF_Err_NONE);
     const DefinitionFile edited(settings_definition("version=10.4.0\n"));  // later "version" lines win

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <future>
 #include <mutex>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <thread>
@@ -231,6 +232,31 @@ TEST_F(HostCommands, OptionsReloadsTheDefinitionUnderTheProcessMutex) {
     EXPECT_EQ(dirty_during_reload, 0) << "texts marked dirty before the reload was over";
     EXPECT_EQ(state().texts_dirty, 1);
     EXPECT_TRUE(process_mutex_is_free()) << "process mutex left locked";
+}
+
+TEST_F(HostCommands, OptionsSwallowsAFailingReloadAndStillMarksTextsDirty) {
+    // The reload's own report throws: the button must return 0, free the lock and still
+    // have the next frame re-apply the texts.
+    test::TempFolder temp;
+    const std::string folder = temp / "definition-is-a-folder";
+    ASSERT_EQ(mkdir(folder.c_str(), 0700), 0);
+    setenv(kDefinitionFileVariable, folder.c_str(), 1);
+    int reports = 0;
+    PF_Err result = -1;
+    {
+        ParserMessageRoute route([&](std::string_view) {
+            ++reports;
+            throw std::runtime_error("reload failed");
+        });
+        result = options_command(&in_, &out_, nullptr, nullptr);
+    }
+    unsetenv(kDefinitionFileVariable);
+    EXPECT_EQ(reports, 1);
+    EXPECT_EQ(result, PF_Err_NONE);
+    EXPECT_EQ(state().texts_dirty, 1);
+    EXPECT_TRUE(process_mutex_is_free()) << "process mutex left locked";
+    EXPECT_EQ(host_.log().count("host_lock_handle"), 2u);  // the command's lock and this test's
+    EXPECT_EQ(host_.log().count("host_unlock_handle"), 2u);
 }
 
 TEST_F(HostCommands, OptionsWithAHandleThatWillNotLockDoesNothing) {
