@@ -2,224 +2,143 @@
 
 #include <algorithm>
 
-#include "simhost/fxhost/json_writer.h"
+#include "simhost/fxhost/json_values.h"
 
 namespace fx::fxhost {
 namespace {
 
 int32_t clamped(int32_t count, int32_t low, int32_t high) { return std::clamp(count, low, high); }
 
-void write_settings(JsonWriter& json, const EffectSettings& s) {
-    json.begin_object();
-    json.key("name");
-    json.value(s.name.view());
-    json.key("description");
-    json.value(s.description.view());
-    json.key("dialogbutton");
-    json.value(s.dialogbutton.view());
-    json.key("presetextension");
-    json.value(s.presetextension.view());
-    json.key("imgpath");
-    json.value(s.imgpath.view());
-    json.key("imgwidth");
-    json.value(s.imgwidth);
-    json.key("imgheight");
-    json.value(s.imgheight);
-    json.key("imgscale");
-    json.value(s.imgscale);
-    json.key("presetpath");
-    json.value(s.presetpath.view());
-    json.key("version");
-    json.begin_array(true);
-    for (int32_t part : s.version) json.value(part);
-    json.end_array();
-    json.key("usegpu");
-    json.value(s.usegpu);
-    json.key("smooth");
-    json.value(s.smooth);
-    json.key("range");
-    json.value(s.range);
-    json.key("repeat");
-    json.value(s.repeat);
-    json.key("param_count");
-    json.value(s.param_count);
-    json.key("layer_count");
-    json.value(s.layer_count);
-    json.key("text_count");
-    json.value(s.text_count);
-    json.key("image_count");
-    json.value(s.image_count);
-    json.key("informat");
-    json.value(s.informat);
-    json.key("outformat");
-    json.value(s.outformat);
-    json.key("pass_count");
-    json.value(s.pass_count);
-    json.key("script_count");
-    json.value(s.script_count);
-    json.key("id_offset");
-    json.value(s.id_offset);
-    json.key("id_add");
-    json.value(s.id_add);
-    json.key("noinput");
-    json.value(s.noinput);
-    json.key("transition");
-    json.value(s.transition);
-    json.key("no_texts");
-    json.value(s.no_texts);
-    json.key("fullframe");
-    json.value(s.fullframe);
-    json.key("refresh");
-    json.value(s.refresh);
-    json.key("presetmode");
-    json.value(s.presetmode);
-    json.key("basedir");
-    json.value(s.basedir.view());
-    json.key("bundlename");
-    json.value(s.bundlename.view());
-    json.end_object();
+Json settings_json(const EffectSettings& s) {
+    Json json = Json::object();
+    json["name"] = json_string(s.name.view());
+    json["description"] = json_string(s.description.view());
+    json["dialogbutton"] = json_string(s.dialogbutton.view());
+    json["presetextension"] = json_string(s.presetextension.view());
+    json["imgpath"] = json_string(s.imgpath.view());
+    json["imgwidth"] = s.imgwidth;
+    json["imgheight"] = s.imgheight;
+    json["imgscale"] = s.imgscale;
+    json["presetpath"] = json_string(s.presetpath.view());
+    json["version"] = Json::array({s.version[0], s.version[1], s.version[2]});
+    json["usegpu"] = s.usegpu;
+    json["smooth"] = s.smooth;
+    json["range"] = s.range;
+    json["repeat"] = s.repeat;
+    json["param_count"] = s.param_count;
+    json["layer_count"] = s.layer_count;
+    json["text_count"] = s.text_count;
+    json["image_count"] = s.image_count;
+    json["informat"] = s.informat;
+    json["outformat"] = s.outformat;
+    json["pass_count"] = s.pass_count;
+    json["script_count"] = s.script_count;
+    json["id_offset"] = s.id_offset;
+    json["id_add"] = s.id_add;
+    json["noinput"] = s.noinput;
+    json["transition"] = s.transition;
+    json["no_texts"] = s.no_texts;
+    json["fullframe"] = s.fullframe;
+    json["refresh"] = s.refresh;
+    json["presetmode"] = s.presetmode;
+    json["basedir"] = json_string(s.basedir.view());
+    json["bundlename"] = json_string(s.bundlename.view());
+    return json;
 }
 
-void write_param(JsonWriter& json, int32_t slot, const ParamDef& p) {
-    json.begin_object();
-    json.key("slot");
-    json.value(slot);
-    json.key("items");
-    json.begin_array();
-    for (const std::string& item : p.items) json.value(item);
-    json.end_array();
-    json.key("param");
-    json.value(p.param.view());
-    json.key("text");
-    json.value(p.text.view());
-    json.key("names");
-    json.begin_array();
-    for (int i = 0; i < kDisplayNameCount; ++i) json.value(p.display_name(i)->view());
-    json.end_array();
-    json.key("components");
-    json.value(p.components);
-    json.key("type");
-    json.value(p.type);
-    json.key("visibility");
-    json.value(p.visibility);
-    json.key("default");
-    json.begin_array(true);
-    for (float v : p.default_value) json.value(v);
-    json.end_array();
-    json.key("min");
-    json.value(p.min);
-    json.key("max");
-    json.value(p.max);
-    json.key("displaymin");
-    json.value(p.displaymin);
-    json.key("displaymax");
-    json.value(p.displaymax);
-    json.key("group");
-    json.begin_array(true);
-    for (int32_t g : p.group) json.value(g);
-    json.end_array();
-    json.key("flags");
-    json.value(p.flags);
-    json.key("special");
-    json.value(p.special);
-    json.key("id");
-    json.value(p.id);
-    json.end_object();
+Json param_json(int32_t slot, const ParamDef& p) {
+    Json json = Json::object();
+    json["slot"] = slot;
+    json["items"] = Json::array();
+    for (const std::string& item : p.items) json["items"].push_back(json_string(item));
+    json["param"] = json_string(p.param.view());
+    json["text"] = json_string(p.text.view());
+    json["names"] = Json::array();
+    for (int i = 0; i < kDisplayNameCount; ++i) json["names"].push_back(json_string(p.display_name(i)->view()));
+    json["components"] = p.components;
+    json["type"] = p.type;
+    json["visibility"] = p.visibility;
+    json["default"] = Json::array();
+    for (float v : p.default_value) json["default"].push_back(json_float(v));
+    json["min"] = json_float(p.min);
+    json["max"] = json_float(p.max);
+    json["displaymin"] = json_float(p.displaymin);
+    json["displaymax"] = json_float(p.displaymax);
+    json["group"] = Json::array();
+    for (int32_t g : p.group) json["group"].push_back(g);
+    json["flags"] = p.flags;
+    json["special"] = p.special;
+    json["id"] = p.id;
+    return json;
 }
 
-void write_routing(JsonWriter& json, const EffectSettings& s) {
-    int32_t passes = clamped(s.pass_count, 0, kMaxPasses);
-    int32_t units = clamped(s.layer_count, 0, kMaxInputs);
-    json.begin_array();
+Json routing_json(const EffectSettings& s) {
+    const int32_t passes = clamped(s.pass_count, 0, kMaxPasses);
+    const int32_t units = clamped(s.layer_count, 0, kMaxInputs);
+    Json json = Json::array();
     for (int32_t pass = 0; pass < passes; ++pass) {
-        json.begin_object();
-        json.key("pass");
-        json.value(pass);
-        json.key("pass_input");
-        json.begin_array(true);
-        for (int32_t unit = 0; unit < units; ++unit) json.value(s.pass_input[pass][unit]);
-        json.end_array();
-        json.key("pass_output");
-        json.value(s.pass_output[pass]);
-        json.key("pass_downsample");
-        json.value(s.pass_downsample[pass]);
-        json.key("pass_smooth");
-        json.value(s.pass_smooth[pass]);
-        json.key("pass_loop");
-        json.value(s.pass_loop[pass]);
-        json.end_object();
+        Json inputs = Json::array();
+        for (int32_t unit = 0; unit < units; ++unit) inputs.push_back(s.pass_input[pass][unit]);
+        Json entry = Json::object();
+        entry["pass"] = pass;
+        entry["pass_input"] = std::move(inputs);
+        entry["pass_output"] = s.pass_output[pass];
+        entry["pass_downsample"] = json_float(s.pass_downsample[pass]);
+        entry["pass_smooth"] = s.pass_smooth[pass];
+        entry["pass_loop"] = s.pass_loop[pass];
+        json.push_back(std::move(entry));
     }
-    json.end_array();
+    return json;
 }
 
-void write_presets(JsonWriter& json, const EffectSettings& s) {
-    json.key("preset_entries");
-    json.begin_array();
-    for (const PresetEntry& entry : s.preset_entries) {
-        json.begin_object();
-        json.key("label");
-        json.value(entry.label);
-        json.key("path");
-        json.value(entry.path);
-        json.end_object();
-    }
-    json.end_array();
-    json.key("preset_records");
-    json.begin_array();
-    int32_t records = s.preset_records ? std::max(s.preset_record_count, 0) : 0;
+Json preset_entries_json(const EffectSettings& s) {
+    Json json = Json::array();
+    for (const PresetEntry& entry : s.preset_entries)
+        json.push_back(Json{{"label", json_string(entry.label)}, {"path", json_string(entry.path)}});
+    return json;
+}
+
+Json preset_records_json(const EffectSettings& s) {
+    Json json = Json::array();
+    const int32_t records = s.preset_records ? std::max(s.preset_record_count, 0) : 0;
     for (int32_t i = 0; i < records; ++i) {
         const PresetRecord& r = s.preset_records[i];
-        json.begin_object();
-        json.key("popup_slot");
-        json.value(r.popup_slot);
-        json.key("choice");
-        json.value(r.choice);
-        json.key("target_slot");
-        json.value(r.target_slot);
-        json.key("x");
-        json.value(r.x);
-        json.key("y");
-        json.value(r.y);
-        json.key("z");
-        json.value(r.z);
-        json.end_object();
+        Json record = Json::object();
+        record["popup_slot"] = r.popup_slot;
+        record["choice"] = r.choice;
+        record["target_slot"] = r.target_slot;
+        record["x"] = json_float(r.x);
+        record["y"] = json_float(r.y);
+        record["z"] = json_float(r.z);
+        json.push_back(std::move(record));
     }
-    json.end_array();
+    return json;
 }
 
-void write_sources(JsonWriter& json, const char* key, const Text* sources, int32_t count) {
-    json.key(key);
-    json.begin_array();
-    for (int32_t i = 0; i < count; ++i) json.value(sources[i].view());
-    json.end_array();
+Json sources_json(const Text* sources, int32_t count) {
+    Json json = Json::array();
+    for (int32_t i = 0; i < count; ++i) json.push_back(json_string(sources[i].view()));
+    return json;
 }
 
 }  // namespace
 
 std::string definition_json(const EffectDefinition& def, const DescribeContext& context) {
     const EffectSettings& s = def.settings;
-    JsonWriter json;
-    json.begin_object();
-    json.key("origin");
-    json.value(context.origin);
-    json.key("parser_output");
-    json.value(context.parser_output);
-    json.key("settings");
-    write_settings(json, s);
-    json.key("params");
-    json.begin_array();
-    int32_t slots = clamped(s.param_count, 0, kSlotCount);
-    for (int32_t slot = 0; slot < slots; ++slot) write_param(json, slot, def.params[slot]);
-    json.end_array();
-    json.key("routing");
-    write_routing(json, s);
-    write_presets(json, s);
-    write_sources(json, "pass_source", def.pass_source, clamped(s.pass_count, 0, kMaxPasses));
-    write_sources(json, "script_source", def.script_source, clamped(s.script_count, 0, kScriptSlots));
-    json.key("vertex_source");
-    json.value(def.vertex_source.view());
-    json.end_object();
-    return json.text() + "\n";
+    Json json = Json::object();
+    json["origin"] = json_string(context.origin);
+    json["parser_output"] = json_string(context.parser_output);
+    json["settings"] = settings_json(s);
+    json["params"] = Json::array();
+    const int32_t slots = clamped(s.param_count, 0, kSlotCount);
+    for (int32_t slot = 0; slot < slots; ++slot) json["params"].push_back(param_json(slot, def.params[slot]));
+    json["routing"] = routing_json(s);
+    json["preset_entries"] = preset_entries_json(s);
+    json["preset_records"] = preset_records_json(s);
+    json["pass_source"] = sources_json(def.pass_source, clamped(s.pass_count, 0, kMaxPasses));
+    json["script_source"] = sources_json(def.script_source, clamped(s.script_count, 0, kScriptSlots));
+    json["vertex_source"] = json_string(def.vertex_source.view());
+    return json_report(json);
 }
 
 }  // namespace fx::fxhost

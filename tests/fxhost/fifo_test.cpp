@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "tests/fxhost/fxhost_run.h"
-#include "tests/fxhost/json_value.h"
+#include "tests/fxhost/report_json.h"
 #include "tests/platform/temp_folder.h"
 
 namespace fx::test {
@@ -38,11 +38,11 @@ TEST(Fifo, DefinitionVariableGivesTheEmptyDefinitionWithAWarning) {
     const FxhostRun run = run_fxhost({"describe"}, "FX_DEFINITION_FILE=" + shell_quoted(fifo) + " " + kGuard);
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.err.find(fifo + ": not a regular file"), std::string::npos) << run.err;
-    const JsonValue model = parse_json(run.out);
-    EXPECT_EQ(model["settings"]["param_count"].integer(), 1);
-    EXPECT_NE(model["parser_output"].text.find("definition file \"" + fifo + "\": not a regular file"),
+    const Json model = parse_json(run.out);
+    EXPECT_EQ(model.at("settings").at("param_count").get<int64_t>(), 1);
+    EXPECT_NE(model.at("parser_output").get<std::string>().find("definition file \"" + fifo + "\": not a regular file"),
               std::string::npos)
-        << model["parser_output"].text;
+        << model.at("parser_output").get<std::string>();
 }
 
 TEST(Fifo, IncludeContributesNothingAndIsReported) {
@@ -51,8 +51,8 @@ TEST(Fifo, IncludeContributesNothingAndIsReported) {
     const std::string def = temp.write("def.txt", "#include " + fifo + "\n[par1]\nname=after\n");
     const FxhostRun run = run_fxhost({"describe", "--definition", def}, kGuard);
     ASSERT_EQ(run.status, 0) << run.err;
-    const JsonValue model = parse_json(run.out);
-    EXPECT_EQ(model["settings"]["param_count"].integer(), 2) << "the lines after the include are read";
+    const Json model = parse_json(run.out);
+    EXPECT_EQ(model.at("settings").at("param_count").get<int64_t>(), 2) << "the lines after the include are read";
     EXPECT_NE(run.err.find("definition include \"" + fifo + "\": not a regular file"), std::string::npos) << run.err;
 }
 
