@@ -32,6 +32,7 @@ public:
     SequenceState* lock(PF_Handle handle) {
         return handle != nullptr ? static_cast<SequenceState*>(handles()->host_lock_handle(handle)) : nullptr;
     }
+    std::size_t size(PF_Handle handle) { return static_cast<std::size_t>(handles()->host_get_handle_size(handle)); }
 
 private:
     SuiteCache local_;
@@ -107,9 +108,12 @@ PF_Err sequence_flatten(PF_InData* in_data, PF_OutData* out_data, PF_ParamDef*[]
     const PF_HandleSuite1* handles = command.handles();
     SequenceState* live = command.lock(in_data->sequence_data);
     if (live == nullptr) return PF_Err_NONE;
-    if (live->is_flat != 0) {
+    const RecordKind kind = record_kind(*live, command.size(in_data->sequence_data));
+    if (kind != RecordKind::live) {
         handles->host_unlock_handle(in_data->sequence_data);
-        return PF_Err_NONE;
+        // A record that cannot be judged is not handed over as flat: the host would save
+        // the live record's pointers.
+        return kind == RecordKind::unknown ? PF_Err_INTERNAL_STRUCT_DAMAGED : PF_Err_NONE;
     }
     const EffectDefinition& definition = effect_definition();
     PF_Err result = PF_Err_INTERNAL_STRUCT_DAMAGED;
@@ -141,7 +145,10 @@ PF_Err sequence_resetup(PF_InData* in_data, PF_OutData* out_data, PF_ParamDef*[]
     PF_Err result = PF_Err_NONE;
     PF_Handle flat = in_data->sequence_data;
     if (const SequenceState* record = command.lock(flat)) {
-        const bool is_flat = record->is_flat == 1;
+        // A handle whose size is not known stays as it is, like one that finds no memory:
+        // reading nothing from it would throw the saved state away.
+        const A_HandleSize size = command.size(flat);
+        const bool is_flat = record_kind(*record, size) == RecordKind::flat;
         PF_Handle handle = is_flat ? handles->host_new_handle(sequence_state_size) : nullptr;
         auto* live = handle != nullptr ? static_cast<SequenceState*>(handles->host_lock_handle(handle)) : nullptr;
         if (handle != nullptr && live == nullptr) {
@@ -151,7 +158,6 @@ PF_Err sequence_resetup(PF_InData* in_data, PF_OutData* out_data, PF_ParamDef*[]
         if (live != nullptr) {
             std::memset(static_cast<void*>(live), 0, sequence_state_size);
             const EffectDefinition& definition = effect_definition();
-            const A_HandleSize size = handles->host_get_handle_size(flat);
             read_flat(reinterpret_cast<const std::uint8_t*>(record), size, definition, *live);
             for (int i = 0; i < image_parameter_count(definition); ++i) {
                 live->images[i] =
@@ -175,7 +181,8 @@ PF_Err sequence_resetup(PF_InData* in_data, PF_OutData* out_data, PF_ParamDef*[]
 PF_Err sequence_setdown(PF_InData* in_data, PF_OutData* out_data, PF_ParamDef*[], PF_LayerDef*) {
     SequenceCommand command(in_data);
     if (in_data->sequence_data != nullptr) {
-        if (SequenceState* record = command.lock(in_data->sequence_data); record != nullptr && record->is_flat == 0)
+        if (SequenceState* record = command.lock(in_data->sequence_data);
+            record != nullptr && record_kind(*record, command.size(in_data->sequence_data)) == RecordKind::live)
             free_live_contents(*record);
         // Disposal ends a lock taken above.
         command.handles()->host_dispose_handle(in_data->sequence_data);

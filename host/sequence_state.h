@@ -34,6 +34,13 @@ static_assert(offsetof(SequenceState, texts) == 1032);
 static_assert(offsetof(SequenceState, image_paths) == 1288);
 static_assert(offsetof(SequenceState, images) == 1544);
 
+// What a handle given as sequence data holds, judged from its size and is_flat byte
+// without reading past its end. A live record is always the full 1672 bytes; anything
+// shorter can only be a flat record cut short (a damaged project file). A handle whose
+// size the host does not report (0) cannot be judged.
+enum class RecordKind { live, flat, damaged, unknown };
+RecordKind record_kind(const SequenceState& record, std::size_t handle_size) noexcept;
+
 // A new NUL-terminated copy of `text`, owned by the record; free_text gives it back.
 char* new_text(std::string_view text);
 void free_text(char*& text) noexcept;

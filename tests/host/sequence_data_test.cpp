@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -16,6 +18,7 @@
 #include "host/image_records.h"
 #include "host/sequence_state.h"
 #include "simhost/loaded_plugin.h"
+#include "simhost/saved_project.h"
 #include "simhost/sim_host.h"
 
 namespace fx {
@@ -206,6 +209,174 @@ TEST_F(SequenceData, ALiveRecordHandedToReSetUpStaysAsItIs) {
     PF_Handle live = plugin_.sequence_data();
     EXPECT_EQ(plugin_.call(PF_Cmd_SEQUENCE_RESETUP).result, PF_Err_NONE);
     EXPECT_EQ(plugin_.sequence_data(), live);
+}
+
+TEST_F(SequenceData, ASavedClosedAndReopenedProjectRestoresTheInstanceExactly) {
+    start(texts_and_images);
+    ASSERT_EQ(plugin_.call(PF_Cmd_SEQUENCE_SETUP).result, PF_Err_NONE);
+    // The user works on the instance: a hidden parameter, an edited text, a loaded image.
+    if (auto* live = static_cast<SequenceState*>(host_.handles().lock(plugin_.sequence_data()))) {
+        live->param_state[1] = 2;
+        live->param_state[255] = 1;
+        free_text(live->texts[7]);
+        live->texts[7] = new_text("edited | text");
+        free_text(live->image_paths[1]);
+        live->image_paths[1] = new_text("/pictures/photo.png");
+        host_.handles().unlock(plugin_.sequence_data());
+    }
+    const SequenceState before = record(plugin_.sequence_data());
+    std::vector<std::int32_t> states(before.param_state, before.param_state + kSlotCount);
+    std::vector<std::string> texts;
+    for (const char* text : before.texts) texts.emplace_back(text);
+    const std::vector<std::string> paths{before.image_paths[0], before.image_paths[1]};
+
+    const ProjectSave save = save_project(host_, plugin_);
+    ASSERT_EQ(save.flatten.result, PF_Err_NONE);
+    ASSERT_TRUE(save.sequence_data.has_value());
+    EXPECT_EQ(save.sequence_data->size(), 1672u + 32u * 4u + 5u + 13u + 2u * 4u + 19u);
+    EXPECT_EQ(save.sequence_data->at(1024), 1);
+    // Closing the project: the flat instance goes, then the effect.
+    ASSERT_EQ(plugin_.call(PF_Cmd_SEQUENCE_SETDOWN).result, PF_Err_NONE);
+    ASSERT_EQ(plugin_.call(PF_Cmd_GLOBAL_SETDOWN).result, PF_Err_NONE);
+    EXPECT_EQ(host_.handles().live_count(), 0u) << host_.handles().leak_report();
+
+    ASSERT_EQ(plugin_.call(PF_Cmd_GLOBAL_SETUP).result, PF_Err_NONE);
+    const CommandResult reopened = reopen_project(host_, plugin_, *save.sequence_data);
+    ASSERT_EQ(reopened.result, PF_Err_NONE);
+    const SequenceState after = record(plugin_.sequence_data());
+    EXPECT_EQ(after.is_flat, 0);
+    EXPECT_EQ(std::vector<std::int32_t>(after.param_state, after.param_state + kSlotCount), states);
+    for (int i = 0; i < kSequenceTexts; ++i) {
+        ASSERT_NE(after.texts[i], nullptr) << i;
+        EXPECT_EQ(after.texts[i], texts[i]) << "text " << i;
+    }
+    for (int i = 0; i < 2; ++i) {
+        ASSERT_NE(after.image_paths[i], nullptr) << i;
+        EXPECT_EQ(after.image_paths[i], paths[i]) << "image " << i;
+        EXPECT_NE(after.images[i], nullptr) << "image " << i;
+    }
+    // Saved again, the project file holds the same bytes.
+    EXPECT_EQ(save_project(host_, plugin_).sequence_data, save.sequence_data);
+}
+
+// A saved record for texts_and_images (32 texts, 2 image paths) with its head; `records`
+// follow the head in order.
+std::vector<std::uint8_t> flat_record(const std::vector<std::string>& records,
+                                      std::size_t head = std::numeric_limits<std::size_t>::max()) {
+    std::vector<std::uint8_t> flat(1672, 0);
+    for (int slot = 0; slot < 4; ++slot) {
+        const std::int32_t state = 10 + slot;
+        std::memcpy(flat.data() + 4 * slot, &state, 4);
+    }
+    flat[1024] = 1;
+    for (const std::string& text : records) append_record(flat, text);
+    flat.resize(std::min(flat.size(), head));
+    return flat;
+}
+
+std::vector<std::string> texts_then(std::vector<std::string> paths) {
+    std::vector<std::string> records(32);
+    records[0] = "first";
+    records[31] = "last";
+    records.insert(records.end(), paths.begin(), paths.end());
+    return records;
+}
+
+std::vector<std::uint8_t> with_length_at(std::vector<std::uint8_t> flat, std::size_t at, std::int32_t length) {
+    std::memcpy(flat.data() + at, &length, 4);
+    return flat;
+}
+
+struct DamagedRow {
+    const char* label;
+    std::vector<std::uint8_t> flat;
+    int states_kept;                                 // leading param_state entries read (of the 4 written)
+    std::vector<std::pair<int, std::string>> texts;  // the texts that are not empty
+    std::vector<std::string> paths;
+};
+
+void PrintTo(const DamagedRow& row, std::ostream* os) { *os << row.label; }
+
+class SequenceDataDamaged : public SequenceData, public ::testing::WithParamInterface<DamagedRow> {};
+
+TEST_P(SequenceDataDamaged, LoadsWhatCanBeReadAndLeavesTheRestEmpty) {
+    const DamagedRow& row = GetParam();
+    start(texts_and_images);
+    plugin_.set_sequence_data(saved(row.flat));
+    ASSERT_EQ(plugin_.call(PF_Cmd_SEQUENCE_RESETUP).result, PF_Err_NONE);
+    ASSERT_NE(plugin_.sequence_data(), nullptr);
+    EXPECT_EQ(host_.handles().size(plugin_.sequence_data()), 1672u) << "a live record replaced the saved one";
+    const SequenceState live = record(plugin_.sequence_data());
+    EXPECT_EQ(live.is_flat, 0);
+    for (int slot = 0; slot < 4; ++slot)
+        EXPECT_EQ(live.param_state[slot], slot < row.states_kept ? 10 + slot : 0) << "slot " << slot;
+    std::vector<std::string> expected_texts(kSequenceTexts);
+    for (const auto& [index, text] : row.texts) expected_texts[index] = text;
+    for (int i = 0; i < kSequenceTexts; ++i) {
+        ASSERT_NE(live.texts[i], nullptr) << i;
+        EXPECT_EQ(std::string(live.texts[i]), expected_texts[i]) << "text " << i;
+    }
+    for (int i = 0; i < 2; ++i) {
+        ASSERT_NE(live.image_paths[i], nullptr) << i;
+        EXPECT_EQ(std::string(live.image_paths[i]), row.paths[i]) << "image " << i;
+        EXPECT_NE(live.images[i], nullptr) << "image " << i;
+    }
+    // And it saves again without trouble.
+    const ProjectSave save = save_project(host_, plugin_);
+    EXPECT_EQ(save.flatten.result, PF_Err_NONE);
+}
+
+// Offsets of the records of flat_record(texts_then({...})): text 0 at 1672, text 1 at
+// 1672 + 4 + 5, text 31 after 30 empty records, then the paths.
+constexpr std::size_t kText1 = 1672 + 9;
+constexpr std::size_t kText31 = kText1 + 30 * 4;
+constexpr std::size_t kPath0 = kText31 + 8;
+
+INSTANTIATE_TEST_SUITE_P(
+    Records, SequenceDataDamaged,
+    ::testing::Values(
+        DamagedRow{
+            "whole", flat_record(texts_then({"a.png", "b.png"})), 4, {{0, "first"}, {31, "last"}}, {"a.png", "b.png"}},
+        DamagedRow{"cut_after_two_param_states", flat_record({}, 8), 2, {}, {"", ""}},
+        DamagedRow{"cut_before_is_flat", flat_record({}, 1024), 4, {}, {"", ""}},
+        DamagedRow{"head_only", flat_record({}), 4, {}, {"", ""}},
+        DamagedRow{"cut_inside_a_length", flat_record(texts_then({"a.png"}), kText1 + 2), 4, {{0, "first"}}, {"", ""}},
+        DamagedRow{"cut_inside_a_text",
+                   flat_record(texts_then({"a.png"}), kPath0 + 6),
+                   4,
+                   {{0, "first"}, {31, "last"}},
+                   {"", ""}},
+        DamagedRow{"length_past_the_end",
+                   with_length_at(flat_record(texts_then({"a.png", "b.png"})), kPath0, 1 << 30),
+                   4,
+                   {{0, "first"}, {31, "last"}},
+                   {"", ""}},
+        DamagedRow{"negative_length",
+                   with_length_at(flat_record(texts_then({"a.png", "b.png"})), kText1, -5),
+                   4,
+                   {{0, "first"}},
+                   {"", ""}},
+        // Written under a definition with one image parameter fewer, or one more.
+        DamagedRow{"fewer_images", flat_record(texts_then({"a.png"})), 4, {{0, "first"}, {31, "last"}}, {"a.png", ""}},
+        DamagedRow{"more_images",
+                   flat_record(texts_then({"a.png", "b.png", "c.png"})),
+                   4,
+                   {{0, "first"}, {31, "last"}},
+                   {"a.png", "b.png"}},
+        // Written under a definition without text parameters: the reader takes the 32
+        // text records it expects from what is there, so the paths read as texts.
+        DamagedRow{
+            "no_texts_when_written", flat_record({"a.png", "b.png"}), 4, {{0, "a.png"}, {1, "b.png"}}, {"", ""}}),
+    [](const ::testing::TestParamInfo<DamagedRow>& info) { return std::string(info.param.label); });
+
+TEST_F(SequenceData, AnEmptySavedRecordIsKeptAsItIsAndSetDownFreesIt) {
+    start(texts_and_images);
+    PF_Handle empty = saved({});
+    plugin_.set_sequence_data(empty);
+    EXPECT_EQ(plugin_.call(PF_Cmd_SEQUENCE_RESETUP).result, PF_Err_NONE);
+    EXPECT_EQ(plugin_.sequence_data(), empty) << "nothing to read, nothing replaced";
+    EXPECT_EQ(plugin_.call(PF_Cmd_SEQUENCE_SETDOWN).result, PF_Err_NONE);
+    EXPECT_FALSE(host_.handles().holds(empty));
 }
 
 struct FailureRow {
