@@ -1,7 +1,6 @@
 #include "host/sequence_state.h"
 
 #include <algorithm>
-#include <cstddef>
 #include <cstring>
 
 #include "host/image_records.h"
@@ -18,14 +17,6 @@ char* new_text(std::string_view text) {
 void free_text(char*& text) noexcept {
     delete[] text;
     text = nullptr;
-}
-
-RecordKind record_kind(const SequenceState& record, std::size_t handle_size) noexcept {
-    if (handle_size == 0) return RecordKind::unknown;
-    if (handle_size <= offsetof(SequenceState, is_flat)) return RecordKind::flat;
-    if (record.is_flat == 1) return RecordKind::flat;
-    if (record.is_flat == 0 && handle_size >= sequence_state_size) return RecordKind::live;
-    return RecordKind::damaged;
 }
 
 int image_parameter_count(const EffectDefinition& definition) {

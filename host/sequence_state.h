@@ -39,7 +39,13 @@ static_assert(offsetof(SequenceState, images) == 1544);
 // shorter can only be a flat record cut short (a damaged project file). A handle whose
 // size the host does not report (0) cannot be judged.
 enum class RecordKind { live, flat, damaged, unknown };
-RecordKind record_kind(const SequenceState& record, std::size_t handle_size) noexcept;
+inline RecordKind record_kind(const SequenceState& record, std::size_t handle_size) noexcept {
+    if (handle_size == 0) return RecordKind::unknown;
+    if (handle_size <= offsetof(SequenceState, is_flat)) return RecordKind::flat;
+    if (record.is_flat == 1) return RecordKind::flat;
+    if (record.is_flat == 0 && handle_size >= sequence_state_size) return RecordKind::live;
+    return RecordKind::damaged;
+}
 
 // A new NUL-terminated copy of `text`, owned by the record; free_text gives it back.
 char* new_text(std::string_view text);

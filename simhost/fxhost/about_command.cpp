@@ -3,10 +3,14 @@
 // set-up, About and global set-down and prints the About text and what the host saw.
 #include <cstdio>
 #include <iostream>
+#include <memory>
 #include <string>
 
 #include "AE_Effect.h"
+#include "definition/loader/builtin_text.h"
+#include "definition/loader/load_definition.h"
 #include "platform/regular_file.h"
+#include "simhost/fxhost/applied_effect.h"
 #include "simhost/fxhost/subcommand.h"
 #include "simhost/loaded_plugin.h"
 #include "simhost/sim_host.h"
@@ -63,6 +67,16 @@ void print_pipl(const LoadedPlugin& plugin) {
     }
 }
 
+// The definition the plug-in loaded at set-up: its name and version, and where it came
+// from.
+void print_definition() {
+    const std::unique_ptr<EffectDefinition> definition = read_plugin_definition();
+    const std::string origin = obtain_definition_text(builtin_text(BuiltinText::definition)).path;
+    const EffectSettings& s = definition->settings;
+    std::cout << "definition: " << s.name.view() << " v" << s.version[0] << "." << s.version[1] << "." << s.version[2]
+              << " (" << (origin.empty() ? "built-in" : origin) << ")\n";
+}
+
 void print_command(const char* name, const CommandResult& result) {
     std::cout << name << ": result " << result.result;
     if (result.shows_message()) std::cout << " (shows a message)";
@@ -99,6 +113,7 @@ int run_about(const std::vector<std::string>& args) {
 
         const CommandResult setup = plugin.call(PF_Cmd_GLOBAL_SETUP);
         print_command("global set-up", setup);
+        print_definition();
         const CommandResult about = plugin.call(PF_Cmd_ABOUT);
         print_command("about", about);
         std::cout << "---- About ----\n" << printable_lines(about.message()) << "\n---------------\n";

@@ -37,6 +37,8 @@ std::string unreadable_reason(const std::string& path) {
 }  // namespace
 
 int run_describe(const std::vector<std::string>& args) {
+    for (const std::string& arg : args)
+        if (arg == "--host") return run_describe_host(args);
     std::string file;
     bool file_given = false;
     for (size_t i = 0; i < args.size(); ++i) {
@@ -47,8 +49,9 @@ int run_describe(const std::vector<std::string>& args) {
             file = args[i].substr(13);
             file_given = true;
         } else {
-            std::cerr << "fxhost describe: unexpected argument \"" << args[i]
-                      << "\", expected: describe [--definition FILE]\n";
+            std::cerr
+                << "fxhost describe: unexpected argument \"" << args[i]
+                << "\", expected: describe [--definition FILE] or describe --host [--premiere] [--definition FILE]\n";
             return 2;
         }
     }

@@ -22,5 +22,7 @@ std::string usage_text();
 
 int run_about(const std::vector<std::string>& args);
 int run_describe(const std::vector<std::string>& args);
+int run_describe_host(const std::vector<std::string>& args);
+int run_project(const std::vector<std::string>& args);
 
 }  // namespace fx::fxhost

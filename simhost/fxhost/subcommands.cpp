@@ -6,8 +6,13 @@ const std::vector<Subcommand>& subcommands() {
     static const std::vector<Subcommand> all = {
         {"about", "[--plugin FILE]", "load the plug-in like the host, print its registration and its About text",
          run_about},
-        {"describe", "[--definition FILE]",
-         "parse a definition (the built-in one, or FILE) and print its model as JSON", run_describe},
+        {"describe", "[--definition FILE] | --host [--premiere] [--definition FILE]",
+         "parse a definition (the built-in one, or FILE) and print its model as JSON; with --host, load the plug-in"
+         " like the host, run global and parameter set-up and print what the host saw",
+         run_describe},
+        {"project", "save [--definition FILE] [--premiere] --output PROJECT | load PROJECT [--definition FILE]",
+         "apply the effect and save the project into PROJECT, or reopen PROJECT and print the restored instance",
+         run_project},
     };
     return all;
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/fxhost/fxhost_run.h"
+#include "tests/platform/temp_folder.h"
 
 namespace fx::test {
 namespace {
@@ -15,6 +16,17 @@ TEST(About, LoadsThePluginAndShowsRegistrationAndAboutText) {
           "kind         0x65464B54", "API version  13.27", "registration record (12 properties)", "eVER  0x00100002",
           "eGLO  0x06008064", "eGL2  0x08E21488", "about: result 0", "core: 23.7.8", "0 handles never disposed"})
         EXPECT_NE(run.out.find(expected), std::string::npos) << "missing \"" << expected << "\" in\n" << run.out;
+}
+
+TEST(About, ShowsTheLoadedDefinitionsNameAndVersion) {
+    TempFolder temp;
+    const std::string file = temp.write("other.fxdef", "[settings]\nname=Other Effect\nversion=4.5.6\nusegpu=-1\n");
+    const FxhostRun run = run_fxhost({"about"}, "FX_DEFINITION_FILE=" + shell_quoted(file));
+    ASSERT_EQ(run.status, 0) << run.out << run.err;
+    EXPECT_NE(run.out.find("definition: Other Effect v4.5.6 (" + file + ")"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\nv4.5.6, core: 23.7.8\n"), std::string::npos) << run.out;
+    const FxhostRun builtin = run_fxhost({"about"}, "env -u FX_DEFINITION_FILE");
+    EXPECT_NE(builtin.out.find("definition: Morvelline 2 Pro v2.0.2 (built-in)"), std::string::npos) << builtin.out;
 }
 
 TEST(About, ALibraryThatCannotBeLoadedIsReportedWithItsPath) {
