@@ -1,5 +1,6 @@
 #include "simhost/sim_host.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
@@ -244,6 +245,18 @@ std::unique_ptr<HostWorld> SimHost::layer_world(PF_ParamIndex index, A_long time
 std::size_t SimHost::checked_out_layers() const {
     std::lock_guard lock(mutex_);
     return checked_out_layers_.size();
+}
+
+int SimHost::iterate_rows(int rows, const std::function<int(int, int)>& fn) {
+    RowThreadPool* pool = nullptr;
+    {
+        std::lock_guard lock(mutex_);
+        const int threads = std::max(settings_.iterate_threads, 1);
+        auto& slot = row_pools_[threads];
+        if (!slot) slot = std::make_unique<RowThreadPool>(threads);
+        pool = slot.get();
+    }
+    return pool->run(rows, fn);
 }
 
 PF_Err SimHost::checkout_param(PF_ParamIndex index, A_long time, PF_ParamDef* param) {

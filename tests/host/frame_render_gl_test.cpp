@@ -119,7 +119,8 @@ TEST_F(FrameRenderGl, ValuesSetThroughTheHostReachTheShaderAtTheirTimes) {
 
         const RenderedFrame early = effect.render(5, path);
         ASSERT_EQ(early.result, PF_Err_NONE) << early.message;
-        const float* pixel = early.output->picture().at(3, 2);
+        const Picture early_picture = early.output->picture();
+        const float* pixel = early_picture.at(3, 2);
         EXPECT_FLOAT_EQ(pixel[0], 0.25f);
         EXPECT_FLOAT_EQ(pixel[1], 51.0f / 255.0f);
         EXPECT_FLOAT_EQ(pixel[2], 0.5f + 0.75f);
