@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "AE_GeneralPlug.h"
+#include "host/image_records.h"
 #include "host/sequence_state.h"
 #include "simhost/effect_instance.h"
 #include "tests/host/frame_test_support.h"
@@ -162,6 +163,44 @@ TEST_F(FrameEdgesGl, ADisabledLayerKeepsTheTextureOfTheLastFrameThatUploadedIt) 
     ASSERT_EQ(kept.result, PF_Err_NONE) << kept.message;
     EXPECT_EQ(kept.output->pixel_bytes(), test::world_bytes(first, PF_PixelFormat_ARGB32));
     test::expect_host_account_clean(host, 2);
+}
+
+TEST_F(FrameEdgesGl, ALoadedImageIsStagedFromItsHolderWithThreeOrFourChannels) {
+    const DefinitionFile definition(
+        "[settings]\nname=Picture\n"
+        "[par1]\nname=Pattern\nparam=pattern\ntype=image\n"
+        "[ps0]\n#version 120\nuniform sampler2D pattern;\nuniform vec2 resolution;\n"
+        "void main() { gl_FragColor = texture2D(pattern, gl_FragCoord.xy / resolution); }\n");
+    for (const int channels : {3, 4}) {
+        SCOPED_TRACE(std::to_string(channels) + " channels");
+        SimHost host(small_frame(PF_PixelFormat_ARGB32, 3, 2));
+        EffectInstance effect(host, FX_PLUGIN_PATH);
+        // The picture an image parameter would have loaded, rows from the top.
+        Image image;
+        image.width = 3;
+        image.height = 2;
+        image.channels = static_cast<std::uint8_t>(channels);
+        Picture expected(3, 2);
+        for (int y = 0; y < 2; ++y) {
+            for (int x = 0; x < 3; ++x) {
+                for (int k = 0; k < 4; ++k) {
+                    const int value = k < channels ? 20 + 40 * (x + 3 * y) + k * 7 : 255;
+                    if (k < channels) image.pixels.push_back(static_cast<std::uint8_t>(value));
+                    expected.at(x, y)[k] = value / 255.0f;
+                }
+            }
+        }
+        auto* state = static_cast<SequenceState*>(host.handles().lock(effect.plugin().sequence_data()));
+        ASSERT_NE(state, nullptr);
+        ASSERT_NE(state->images[0], nullptr) << "set-up makes a holder per image parameter";
+        state->images[0]->full = image;
+        host.handles().unlock(effect.plugin().sequence_data());
+
+        const RenderedFrame frame = effect.render(0);
+        ASSERT_EQ(frame.result, PF_Err_NONE) << frame.message;
+        EXPECT_EQ(frame.output->pixel_bytes(), test::world_bytes(expected, PF_PixelFormat_ARGB32));
+        test::expect_host_account_clean(host, 2);
+    }
 }
 
 TEST_F(FrameEdgesGl, TheResultRectanglesCoverTheLayerOrWithFullFrameTheWholeFrame) {

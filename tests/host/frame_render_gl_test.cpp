@@ -176,5 +176,29 @@ TEST_F(BuiltinTransitionGl, ProgressZeroShowsTheOutgoingPictureAndAHundredTheInc
     }
 }
 
+TEST_F(BuiltinTransitionGl, UnderPremiereProTheClipsTimeDrivesTheProgress) {
+    HostSettings settings = frame_settings(HostApp::premiere_pro, PrPixelFormat_BGRA_4444_8u, 16, 12);
+    settings.total_time = 90;
+    SimHost host(settings);
+    EffectInstance effect(host, FX_PLUGIN_PATH);
+    const Picture outgoing = test::ramp_picture(16, 12, 2);
+    const Picture incoming = test::ramp_picture(16, 12, 3);
+    effect.set_input(Clip{{outgoing}});
+    const PF_ParamIndex clip = effect.param_index("Input");
+    const PF_ParamIndex progress = effect.param_index("Transition Completion");
+    ASSERT_GT(clip, 0) << "the transition's incoming clip";
+    ASSERT_GT(progress, 0);
+    effect.set_layer(clip, Clip{{incoming}});
+    effect.set_float(effect.param_index("Glow Intensity"), 0.0);
+    effect.set_float(progress, 50.0);  // not what Premiere Pro renders by
+
+    const RenderedFrame start = effect.render(0);
+    ASSERT_EQ(start.result, PF_Err_NONE) << start.message;
+    EXPECT_LE(test::largest_difference(start.output->picture(), outgoing), 1.0f / 255.0f);
+    const RenderedFrame end = effect.render(90);
+    ASSERT_EQ(end.result, PF_Err_NONE) << end.message;
+    EXPECT_LE(test::largest_difference(end.output->picture(), incoming), 1.0f / 255.0f);
+}
+
 }  // namespace
 }  // namespace fx
