@@ -118,6 +118,22 @@ inline __m128i byte_moved(__m128i pixels) {
     return _mm_slli_epi32(byte, 8 * C);
 }
 
+// Moves byte c of every 32-bit pixel to byte position[c]: staged bytes into host order.
+template <typename L, int C>
+inline __m128i byte_placed(__m128i pixels) {
+    const __m128i byte = _mm_and_si128(_mm_srli_epi32(pixels, 8 * C), _mm_set1_epi32(0xFF));
+    return _mm_slli_epi32(byte, 8 * L::position[C]);
+}
+
+// Four staged 8-bit pixels (R, G, B, A bytes) into four 8-bit host pixels.
+template <typename L>
+inline void download_byte_block(const unsigned char* staged, unsigned char* host) {
+    const __m128i in = _mm_loadu_si128(reinterpret_cast<const __m128i*>(staged));
+    const __m128i out = _mm_or_si128(_mm_or_si128(byte_placed<L, 0>(in), byte_placed<L, 1>(in)),
+                                     _mm_or_si128(byte_placed<L, 2>(in), byte_placed<L, 3>(in)));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(host), out);
+}
+
 // Four host pixels into four staged pixels.
 template <typename L>
 inline void upload_block(const unsigned char* host, unsigned char* staged) {

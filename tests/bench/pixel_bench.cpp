@@ -104,6 +104,19 @@ void BM_Download(benchmark::State& state, fx::HostPixelFormat format) {
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * worlds.host.size());
 }
 
+// The 8-bit download from the renderer's byte read-back: a byte reorder.
+void BM_DownloadBytes(benchmark::State& state, fx::HostPixelFormat format) {
+    Worlds worlds(format, false);
+    fx::PixelConversion job{&worlds.in_data, &worlds.staged_world, &worlds.host_world};
+    const fx::PixelRowConverter convert = fx::byte_download_converter(format);
+    const int threads = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        convert_rows(threads, &job, convert);
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * worlds.host.size());
+}
+
 // The floor: copying the host world's bytes (4, 8 or 16 a pixel) once.
 void BM_Memcpy(benchmark::State& state) {
     const std::size_t bytes = static_cast<std::size_t>(kWidth) * kHeight * state.range(0);
@@ -144,6 +157,8 @@ BENCHMARK_CAPTURE(BM_Download, ae16, F::ae16)->Arg(1)->Arg(2)->Unit(benchmark::k
 BENCHMARK_CAPTURE(BM_Download, ae32, F::ae32)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK_CAPTURE(BM_Download, BGra, F::BGra)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK_CAPTURE(BM_Download, BGaL, F::BGaL)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(BM_DownloadBytes, argb, F::argb)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(BM_DownloadBytes, bgra, F::bgra)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_Memcpy)->Arg(4)->Arg(8)->Arg(16)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MemcpyCold)->Arg(4)->Arg(8)->Arg(16)->Unit(benchmark::kMillisecond);
 
