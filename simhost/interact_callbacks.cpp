@@ -38,7 +38,7 @@ PF_Err checkout_param(PF_ProgPtr effect_ref, PF_ParamIndex index, A_long what_ti
     PF_Err result = host.fault_for(kSource, "checkout_param");
     if (result == 0 && !host.effect_ref_ok(effect_ref, "checkout_param")) result = PF_Err_BAD_CALLBACK_PARAM;
     if (result == 0 && param == nullptr) result = PF_Err_BAD_CALLBACK_PARAM;
-    if (result == 0) result = host.checkout_param(index, param);
+    if (result == 0) result = host.checkout_param(index, what_time, param);
     host.record(kSource, "checkout_param", arguments_text(index, what_time, time_step, time_scale), result);
     return result;
 }

@@ -114,6 +114,16 @@ CommandResult LoadedPlugin::call(PF_Cmd cmd, void* extra, PF_LayerDef* output) {
 }
 
 CommandResult LoadedPlugin::call_with(PF_Cmd cmd, PF_ParamDef** params, PF_LayerDef* output, void* extra) {
+    return run(cmd, params, output, extra, nullptr);
+}
+
+CommandResult LoadedPlugin::call_at(PF_Cmd cmd, A_long current_time, PF_ParamDef** params, PF_LayerDef* output,
+                                    void* extra) {
+    return run(cmd, params, output, extra, &current_time);
+}
+
+CommandResult LoadedPlugin::run(PF_Cmd cmd, PF_ParamDef** params, PF_LayerDef* output, void* extra,
+                                const A_long* current_time) {
     EntryPoint main = entry_point();
     PF_Handle global = nullptr;
     PF_Handle sequence = nullptr;
@@ -123,6 +133,7 @@ CommandResult LoadedPlugin::call_with(PF_Cmd cmd, PF_ParamDef** params, PF_Layer
         sequence = sequence_data_;
     }
     PF_InData in = host_.make_in_data(global, sequence);
+    if (current_time != nullptr) in.current_time = *current_time;
     PF_OutData out = SimHost::make_out_data(global, sequence);
     PF_Err result = PF_Err_NONE;
     {

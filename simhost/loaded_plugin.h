@@ -71,6 +71,8 @@ public:
     CommandResult call(PF_Cmd cmd, void* extra = nullptr, PF_LayerDef* output = nullptr);
     // The same with a parameter list of the caller's.
     CommandResult call_with(PF_Cmd cmd, PF_ParamDef** params, PF_LayerDef* output, void* extra);
+    // The same for a frame at `current_time`: render threads each give their own time.
+    CommandResult call_at(PF_Cmd cmd, A_long current_time, PF_ParamDef** params, PF_LayerDef* output, void* extra);
 
     PF_Handle global_data() const;
     PF_Handle sequence_data() const;
@@ -90,6 +92,7 @@ private:
     void* symbol(const char* name) const;
     EntryPoint entry_point();
     void keep_handles(PF_Cmd cmd, PF_Handle sequence_given, const PF_OutData& out);
+    CommandResult run(PF_Cmd cmd, PF_ParamDef** params, PF_LayerDef* output, void* extra, const A_long* current_time);
 
     SimHost& host_;
     std::string path_;

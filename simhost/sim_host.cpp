@@ -200,10 +200,62 @@ PF_Err SimHost::add_param(PF_ParamIndex index, const PF_ParamDef& def) {
     return PF_Err_NONE;
 }
 
-PF_Err SimHost::checkout_param(PF_ParamIndex index, PF_ParamDef* param) {
+PF_ParamDef SimHost::param_at(PF_ParamIndex index, A_long time) const {
+    PF_ParamDef def{};
+    {
+        std::lock_guard lock(mutex_);
+        if (index < 0 || static_cast<std::size_t>(index) > params_.size()) return def;
+        def = index == 0 ? input_layer_ : params_[static_cast<std::size_t>(index) - 1]->def;
+    }
+    if (def.param_type == PF_Param_LAYER) {
+        def.u.ld = PF_LayerDef{};
+        return def;
+    }
+    if (def.param_type == PF_Param_POINT) {
+        // A point's default is registered in percent of the layer; the host hands the
+        // value out in layer pixels.
+        const auto percent_to_pixels = [](PF_Fixed percent, A_long size) {
+            return static_cast<PF_Fixed>(static_cast<double>(percent) * size / 100.0);
+        };
+        def.u.td.x_value = percent_to_pixels(def.u.td.x_dephault, settings_.width);
+        def.u.td.y_value = percent_to_pixels(def.u.td.y_dephault, settings_.height);
+    }
+    if (const auto value = values_.at(index, time)) {
+        // The texts the record points to stay the host's own copies.
+        const PF_ParamDefUnion registered = def.u;
+        def.u = *value;
+        if (def.param_type == PF_Param_POPUP) def.u.pd.u.namesptr = registered.pd.u.namesptr;
+        if (def.param_type == PF_Param_CHECKBOX) def.u.bd.u.nameptr = registered.bd.u.nameptr;
+        if (def.param_type == PF_Param_BUTTON) def.u.button_d.u.namesptr = registered.button_d.u.namesptr;
+    }
+    return def;
+}
+
+std::unique_ptr<HostWorld> SimHost::layer_world(PF_ParamIndex index, A_long time) const {
+    const std::shared_ptr<const Clip> clip = clips_.clip(index);
+    const Picture* picture = clip ? clip->at(time, settings_.time_step) : nullptr;
+    if (picture == nullptr) return nullptr;
+    auto world = std::make_unique<HostWorld>(settings_.pixel_format, picture->width, picture->height,
+                                             settings_.row_padding, settings_.layer_origin_x, settings_.layer_origin_y);
+    world->fill(*picture);
+    return world;
+}
+
+std::size_t SimHost::checked_out_layers() const {
     std::lock_guard lock(mutex_);
-    if (index < 0 || static_cast<std::size_t>(index) > params_.size()) return PF_Err_INVALID_INDEX;
-    *param = index == 0 ? input_layer_ : params_[static_cast<std::size_t>(index) - 1]->def;
+    return checked_out_layers_.size();
+}
+
+PF_Err SimHost::checkout_param(PF_ParamIndex index, A_long time, PF_ParamDef* param) {
+    if (index < 0 || index >= param_count()) return PF_Err_INVALID_INDEX;
+    *param = param_at(index, time);
+    std::unique_ptr<HostWorld> world;
+    if (param->param_type == PF_Param_LAYER) world = layer_world(index, time);
+    std::lock_guard lock(mutex_);
+    if (world) {
+        param->u.ld = world->world();
+        checked_out_layers_[world->world().data] = std::move(world);
+    }
     ++checked_out_;
     return PF_Err_NONE;
 }
@@ -216,6 +268,7 @@ PF_Err SimHost::checkin_param(const PF_ParamDef* param) {
         return PF_Err_BAD_CALLBACK_PARAM;
     }
     --checked_out_;
+    if (param->param_type == PF_Param_LAYER && param->u.ld.data != nullptr) checked_out_layers_.erase(param->u.ld.data);
     return PF_Err_NONE;
 }
 

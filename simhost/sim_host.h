@@ -22,6 +22,9 @@
 #include "simhost/call_log.h"
 #include "simhost/fault_injector.h"
 #include "simhost/handle_store.h"
+#include "simhost/host_world.h"
+#include "simhost/layer_clips.h"
+#include "simhost/param_timeline.h"
 #include "simhost/suite_registry.h"
 #include "simhost/text_destinations.h"
 
@@ -49,6 +52,12 @@ struct HostSettings {
     A_short version_major = 13;
     A_short version_minor = 27;
     int iterate_threads = 4;  // threads iterate_generic spreads rows over (1 = calling thread only)
+    // Rendering: the pixel format of every world of a render, the bytes each world row
+    // carries beyond its pixels, and the origin of the layers' worlds.
+    PF_PixelFormat pixel_format = PF_PixelFormat_ARGB32;
+    A_long row_padding = 0;
+    A_long layer_origin_x = 0;
+    A_long layer_origin_y = 0;
 };
 
 // A parameter the plug-in added, with the host's own copy of the texts it points to.
@@ -120,6 +129,18 @@ public:
     // effect_ref ...), gathered from its pieces.
     std::vector<std::string> misuses() const;
 
+    // --- rendering ------------------------------------------------------------------------
+    ParamTimeline& values() { return values_; }
+    LayerClips& clips() { return clips_; }
+    // Parameter `index` as the host hands it out at `time`: the registered record with the
+    // value in effect then. A layer's world is left empty here (layers are checked out).
+    PF_ParamDef param_at(PF_ParamIndex index, A_long time) const;
+    // A new world showing layer `index` at `time` in the render's pixel format, or null
+    // when that layer parameter selects no layer.
+    std::unique_ptr<HostWorld> layer_world(PF_ParamIndex index, A_long time) const;
+    // Layer worlds handed out by checkout_param and not checked in yet.
+    std::size_t checked_out_layers() const;
+
     // --- used by the callback pieces ---------------------------------------------------
     // The error a call must answer: the suite's failure (by source), or an injected fault
     // set for "source/name" (one source only, "utils/host_new_handle") or for the bare name
@@ -131,7 +152,7 @@ public:
     void note_misuse(std::string text);
 
     PF_Err add_param(PF_ParamIndex index, const PF_ParamDef& def);
-    PF_Err checkout_param(PF_ParamIndex index, PF_ParamDef* param);
+    PF_Err checkout_param(PF_ParamIndex index, A_long time, PF_ParamDef* param);
     PF_Err checkin_param(const PF_ParamDef* param);
     void register_ui(const PF_CustomUIInfo& info);
     void add_pixel_format(PF_PixelFormat format);
@@ -165,6 +186,9 @@ private:
     PF_Handle instance_sequence_data_ = nullptr;
     std::map<void*, std::size_t> blocks_;
     std::vector<std::string> misuses_;
+    ParamTimeline values_;
+    LayerClips clips_;
+    std::map<const void*, std::unique_ptr<HostWorld>> checked_out_layers_;
 };
 
 }  // namespace fx

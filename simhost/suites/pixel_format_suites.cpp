@@ -4,6 +4,7 @@
 
 #include "AE_EffectCBSuites.h"
 #include "PrSDKAESupport.h"
+#include "simhost/host_world.h"
 #include "simhost/recorded_call.h"
 #include "simhost/sim_host.h"
 #include "simhost/suites/suite_pieces.h"
@@ -40,6 +41,24 @@ PF_Err add_compositing_format(PF_ProgPtr effect_ref, PF_PixelFormat format) {
                                                                                 static_cast<A_long>(format));
 }
 
+PF_Err get_editing_format(PF_EffectWorld* world, PrPixelFormat* format) {
+    constexpr FixedName source = "PF Pixel Format Suite v1";
+    SimHost& host = SimHost::active();
+    PF_Err result = host.fault_for(source.view(), "GetPixelFormat");
+    if (result == 0 && (world == nullptr || format == nullptr)) result = PF_Err_BAD_CALLBACK_PARAM;
+    if (result == 0) {
+        const auto known = host_world_format(world->data);
+        if (!known) {
+            host.note_misuse("GetPixelFormat: the world's pixels are not a host world's");
+            result = PF_Err_BAD_CALLBACK_PARAM;
+        } else {
+            *format = static_cast<PrPixelFormat>(*known);
+        }
+    }
+    host.record(source.view(), "GetPixelFormat", world == nullptr ? "null" : pointer_text(world->data), result);
+    return result;
+}
+
 }  // namespace
 
 void install_pixel_format_suites(SuiteRegistry& registry) {
@@ -50,7 +69,7 @@ void install_pixel_format_suites(SuiteRegistry& registry) {
         t.NewWorldOfPixelFormat =
             unmodelled<"PF Pixel Format Suite v1", "NewWorldOfPixelFormat">(t.NewWorldOfPixelFormat);
         t.DisposeWorld = unmodelled<"PF Pixel Format Suite v1", "DisposeWorld">(t.DisposeWorld);
-        t.GetPixelFormat = unmodelled<"PF Pixel Format Suite v1", "GetPixelFormat">(t.GetPixelFormat);
+        t.GetPixelFormat = get_editing_format;
         t.GetBlackForPixelFormat =
             unmodelled<"PF Pixel Format Suite v1", "GetBlackForPixelFormat">(t.GetBlackForPixelFormat);
         t.GetWhiteForPixelFormat =
