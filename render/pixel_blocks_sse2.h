@@ -41,13 +41,22 @@ inline constexpr int to_staged_shuffle = staged_lanes<L>();
 // max(v, 0) yields 0 for NaN because maxps returns its second operand when unordered.
 inline __m128 clamp_unit(__m128 v) { return _mm_min_ps(_mm_max_ps(v, _mm_setzero_ps()), _mm_set1_ps(1.0f)); }
 
-// trunc(c × 255 + 0.5) formed in double, exact as in the one-pixel template.
+// trunc(c × 255 + 0.5) for c in [0, 1], exact for every float, in float arithmetic.
+// c × 255 is not a float in general, but a = c × 256 is, and c × 255 = a − c is the sum of
+// a float and its rounding error: with s = a − c rounded, the error is −((s − a) + c)
+// exactly (Dekker's fast two-sum, valid because a ≥ c). Writing s = m + f (m whole, f its
+// exact fraction), the result is m + 1 exactly when f + error ≥ 0.5, that is
+// f − 0.5 ≥ (s − a) + c. f − 0.5 is exact except when f is far below 0.5, where the
+// comparison is false either way. A test holds it to the double formula over all 2^32
+// floats.
 inline __m128i bytes_of(__m128 c) {
-    const __m128d scale = _mm_set1_pd(255.0);
-    const __m128d half = _mm_set1_pd(0.5);
-    const __m128i low = _mm_cvttpd_epi32(_mm_add_pd(_mm_mul_pd(_mm_cvtps_pd(c), scale), half));
-    const __m128i high = _mm_cvttpd_epi32(_mm_add_pd(_mm_mul_pd(_mm_cvtps_pd(_mm_movehl_ps(c, c)), scale), half));
-    return _mm_unpacklo_epi64(low, high);
+    const __m128 a = _mm_mul_ps(c, _mm_set1_ps(256.0f));
+    const __m128 s = _mm_sub_ps(a, c);
+    const __m128 negated_error = _mm_add_ps(_mm_sub_ps(s, a), c);
+    const __m128i whole = _mm_cvttps_epi32(s);
+    const __m128 below_half = _mm_sub_ps(_mm_sub_ps(s, _mm_cvtepi32_ps(whole)), _mm_set1_ps(0.5f));
+    const __m128i round_up = _mm_castps_si128(_mm_cmpge_ps(below_half, negated_error));
+    return _mm_sub_epi32(whole, round_up);
 }
 
 // trunc(c × 32768 + 0.5) in float: c × 32768 is exact, and so is its fraction, so
@@ -107,6 +116,22 @@ template <typename L, int C>
 inline __m128i byte_moved(__m128i pixels) {
     const __m128i byte = _mm_and_si128(_mm_srli_epi32(pixels, 8 * L::position[C]), _mm_set1_epi32(0xFF));
     return _mm_slli_epi32(byte, 8 * C);
+}
+
+// Moves byte c of every 32-bit pixel to byte position[c]: staged bytes into host order.
+template <typename L, int C>
+inline __m128i byte_placed(__m128i pixels) {
+    const __m128i byte = _mm_and_si128(_mm_srli_epi32(pixels, 8 * C), _mm_set1_epi32(0xFF));
+    return _mm_slli_epi32(byte, 8 * L::position[C]);
+}
+
+// Four staged 8-bit pixels (R, G, B, A bytes) into four 8-bit host pixels.
+template <typename L>
+inline void download_byte_block(const unsigned char* staged, unsigned char* host) {
+    const __m128i in = _mm_loadu_si128(reinterpret_cast<const __m128i*>(staged));
+    const __m128i out = _mm_or_si128(_mm_or_si128(byte_placed<L, 0>(in), byte_placed<L, 1>(in)),
+                                     _mm_or_si128(byte_placed<L, 2>(in), byte_placed<L, 3>(in)));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(host), out);
 }
 
 // Four host pixels into four staged pixels.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <type_traits>
 
 #include "render/pixel_rows.h"
@@ -9,7 +10,7 @@
 namespace fx {
 namespace {
 
-enum class Direction { upload, download };
+enum class Direction { upload, download, download_bytes };
 
 unsigned char* row_start(const PF_EffectWorld& world, A_long row) {
     return reinterpret_cast<unsigned char*>(world.data) + static_cast<std::ptrdiff_t>(row) * world.rowbytes;
@@ -37,6 +38,8 @@ PF_Err convert_row(void* refcon, A_long thread_index, A_long row, A_long /*row_c
     if (width <= 0) return err;
     if constexpr (D == Direction::upload) {
         pixel_layout::upload_pixels<L>(row_start(*source, row), row_start(*destination, row), width);
+    } else if constexpr (D == Direction::download_bytes) {
+        pixel_layout::download_byte_pixels<L>(row_start(*source, row), row_start(*destination, row), width);
     } else {
         pixel_layout::download_pixels<L>(row_start(*source, row), row_start(*destination, row), width);
     }
@@ -49,6 +52,8 @@ PixelRowConverter converter_for(HostPixelFormat format) {
         using L = decltype(layout);
         if constexpr (std::is_same_v<L, pixel_layout::Unconverted>) {
             return nullptr;
+        } else if constexpr (D == Direction::download_bytes && !std::is_same_v<typename L::Channel, std::uint8_t>) {
+            return nullptr;
         } else {
             return &convert_row<L, D>;
         }
@@ -60,6 +65,10 @@ PixelRowConverter converter_for(HostPixelFormat format) {
 PixelRowConverter upload_converter(HostPixelFormat format) { return converter_for<Direction::upload>(format); }
 
 PixelRowConverter download_converter(HostPixelFormat format) { return converter_for<Direction::download>(format); }
+
+PixelRowConverter byte_download_converter(HostPixelFormat format) {
+    return converter_for<Direction::download_bytes>(format);
+}
 
 PF_EffectWorld staged_world(const InputImage& image) {
     PF_EffectWorld world{};

@@ -24,6 +24,9 @@ using PixelRowConverter = PF_Err (*)(void* refcon, A_long thread_index, A_long r
 // Converters of a host format; null for a format that gets no conversion.
 PixelRowConverter upload_converter(HostPixelFormat format);
 PixelRowConverter download_converter(HostPixelFormat format);
+// For the 8-bit formats: a download from a staged 8-bit RGBA picture (the renderer's
+// byte read-back), which only reorders the bytes. Null for the other formats.
+PixelRowConverter byte_download_converter(HostPixelFormat format);
 
 // Describes a staged picture as a world so that the converters can read or write it.
 PF_EffectWorld staged_world(const InputImage& image);

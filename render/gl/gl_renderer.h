@@ -78,6 +78,15 @@ public:
     bool read_back(int slot, InputImage& output);
     // The whole texture at once, rows as GL stores them.
     bool read_back_unflipped(int slot, InputImage& output);
+    // Whether the slot's storage holds 8 unsigned normalised bits a channel, as the
+    // driver reports it (a float target, or one the driver widened, does not).
+    bool holds_bytes(int slot);
+    // The read-back for an 8-bit host world from such a slot: the bytes as stored, RGBA,
+    // flipped as read_back flips, into an 8-bit staged buffer (4 × width a row). Reading
+    // floats and rounding them back gives the same bytes (b / 255 rounds back to b); this
+    // only skips the conversion both ways. False, with nothing read, when the slot does
+    // not hold bytes or the buffer is too small.
+    bool read_back_bytes(int slot, InputImage& output);
 
     // Inspection.
     RendererState state() const { return state_; }
@@ -113,6 +122,7 @@ private:
     std::uint32_t input_internal_format(const InputImage& image) const;
     void run_pass_sequence();
     bool read_rows(int slot, InputImage& output, bool flip);
+    bool read_rows_as(int slot, InputImage& output, bool flip, bool bytes);
 
     ShaderTexts texts_;
     FrameParams* frame_ = nullptr;

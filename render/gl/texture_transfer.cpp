@@ -16,6 +16,7 @@ namespace fx {
 namespace {
 
 constexpr std::int64_t kFloatPixelBytes = 16;  // staged read-back: RGBA float
+constexpr std::int64_t kBytePixelBytes = 4;    // staged byte read-back: RGBA bytes
 
 }  // namespace
 
@@ -80,21 +81,51 @@ bool GlRenderer::read_back(int slot, InputImage& output) { return read_rows(slot
 
 bool GlRenderer::read_back_unflipped(int slot, InputImage& output) { return read_rows(slot, output, false); }
 
+bool GlRenderer::holds_bytes(int slot_index) {
+    const GlTexture* texture = texture_at(slot_index);
+    if (texture == nullptr || !texture->has_storage()) return false;
+    ContextBracket bracket(context_.get());
+    if (!bracket.current()) return false;
+    glActiveTexture(GL_TEXTURE0);
+    glBindTexture(GL_TEXTURE_2D, texture->id());
+    bool bytes = true;
+    for (const GLenum size :
+         {GL_TEXTURE_RED_SIZE, GL_TEXTURE_GREEN_SIZE, GL_TEXTURE_BLUE_SIZE, GL_TEXTURE_ALPHA_SIZE}) {
+        GLint bits = 0;
+        glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, size, &bits);
+        bytes = bytes && bits == 8;
+    }
+    GLint type = 0;
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_RED_TYPE, &type);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    return bytes && type == GL_UNSIGNED_NORMALIZED;
+}
+
+bool GlRenderer::read_back_bytes(int slot, InputImage& output) {
+    if (!holds_bytes(slot)) return false;
+    return read_rows_as(slot, output, true, true);
+}
+
 bool GlRenderer::read_rows(int slot_index, InputImage& output, bool flip) {
+    return read_rows_as(slot_index, output, flip, false);
+}
+
+bool GlRenderer::read_rows_as(int slot_index, InputImage& output, bool flip, bool bytes) {
     const GlTexture* texture = texture_at(slot_index);
     if (texture == nullptr || output.pixels == nullptr || !texture->has_storage()) return false;
     const std::int32_t width = texture->width();
     const std::int32_t height = texture->height();
     // The buffer was sized by the caller; a texture larger than it is not read.
     const std::int64_t capacity = static_cast<std::int64_t>(output.row_bytes) * output.height;
-    const std::int64_t row_bytes = kFloatPixelBytes * width;
+    const std::int64_t row_bytes = (bytes ? kBytePixelBytes : kFloatPixelBytes) * width;
+    const GLenum pixel_type = bytes ? GL_UNSIGNED_BYTE : GL_FLOAT;
     if (output.row_bytes < 0 || output.height < 0 || row_bytes * height > capacity) return false;
 
     ContextBracket bracket(context_.get());
     if (!bracket.current()) return false;
     output.width = width;
     output.height = height;
-    output.bits_per_channel = 32;
+    output.bits_per_channel = bytes ? 8 : 32;
     output.row_bytes = static_cast<std::int32_t>(row_bytes);
     output.channel_layout = ChannelLayout::rgba;
     auto* pixels = static_cast<std::uint8_t*>(output.pixels);
@@ -104,7 +135,7 @@ bool GlRenderer::read_rows(int slot_index, InputImage& output, bool flip) {
     glPixelStorei(GL_PACK_ALIGNMENT, 4);
     glPixelStorei(GL_PACK_ROW_LENGTH, 0);
     if (!flip) {
-        glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_FLOAT, pixels);
+        glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, pixel_type, pixels);
         glBindTexture(GL_TEXTURE_2D, 0);
         return true;
     }
@@ -119,7 +150,7 @@ bool GlRenderer::read_rows(int slot_index, InputImage& output, bool flip) {
     }
     glReadBuffer(GL_COLOR_ATTACHMENT0);
     for (std::int32_t row = 0; row < height; ++row) {
-        glReadPixels(0, height - 1 - row, width, 1, GL_RGBA, GL_FLOAT,
+        glReadPixels(0, height - 1 - row, width, 1, GL_RGBA, pixel_type,
                      pixels + static_cast<std::ptrdiff_t>(row) * row_bytes);
     }
     return true;

@@ -1,8 +1,12 @@
-// Row converters over a full-HD world, one thread, against a plain copy of the same bytes.
+// Row converters over a full-HD world, on one thread and on two (rows split in halves as
+// the host's iteration suite splits them), against a plain copy of the same bytes, warm
+// and cold in the cache.
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstring>
+#include <thread>
 #include <vector>
 
 #include "render/pixel_converters.h"
@@ -58,12 +62,31 @@ struct Worlds {
     }
 };
 
+// Rows 0 .. kHeight − 1 over `threads` threads, each a band of rows, as iterate_generic
+// runs them; the calling thread takes the first band.
+void convert_rows(int threads, void* job, fx::PixelRowConverter convert) {
+    if (threads <= 1) {
+        benchmark::DoNotOptimize(fx::iterate_rows_in_order(kHeight, job, convert));
+        return;
+    }
+    std::vector<std::thread> helpers;
+    const int band = (kHeight + threads - 1) / threads;
+    auto run_band = [job, convert, band](int t) {
+        for (int row = t * band; row < std::min(kHeight, (t + 1) * band); ++row)
+            benchmark::DoNotOptimize(convert(job, t, row, kHeight));
+    };
+    for (int t = 1; t < threads; ++t) helpers.emplace_back(run_band, t);
+    run_band(0);
+    for (std::thread& helper : helpers) helper.join();
+}
+
 void BM_Upload(benchmark::State& state, fx::HostPixelFormat format) {
     Worlds worlds(format, false);
     fx::PixelConversion job{&worlds.in_data, &worlds.host_world, &worlds.staged_world};
     const fx::PixelRowConverter convert = fx::upload_converter(format);
+    const int threads = static_cast<int>(state.range(0));
     for (auto _ : state) {
-        benchmark::DoNotOptimize(fx::iterate_rows_in_order(kHeight, &job, convert));
+        convert_rows(threads, &job, convert);
         benchmark::ClobberMemory();
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * worlds.host.size());
@@ -73,8 +96,22 @@ void BM_Download(benchmark::State& state, fx::HostPixelFormat format) {
     Worlds worlds(format, true);
     fx::PixelConversion job{&worlds.in_data, &worlds.staged_world, &worlds.host_world};
     const fx::PixelRowConverter convert = fx::download_converter(format);
+    const int threads = static_cast<int>(state.range(0));
     for (auto _ : state) {
-        benchmark::DoNotOptimize(fx::iterate_rows_in_order(kHeight, &job, convert));
+        convert_rows(threads, &job, convert);
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * worlds.host.size());
+}
+
+// The 8-bit download from the renderer's byte read-back: a byte reorder.
+void BM_DownloadBytes(benchmark::State& state, fx::HostPixelFormat format) {
+    Worlds worlds(format, false);
+    fx::PixelConversion job{&worlds.in_data, &worlds.staged_world, &worlds.host_world};
+    const fx::PixelRowConverter convert = fx::byte_download_converter(format);
+    const int threads = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        convert_rows(threads, &job, convert);
         benchmark::ClobberMemory();
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * worlds.host.size());
@@ -91,20 +128,39 @@ void BM_Memcpy(benchmark::State& state) {
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * bytes);
 }
 
+// The same copy from and to buffers not in the cache: it rotates over enough pairs to
+// exceed the last-level cache, as a frame fresh from the host is.
+void BM_MemcpyCold(benchmark::State& state) {
+    const std::size_t bytes = static_cast<std::size_t>(kWidth) * kHeight * state.range(0);
+    const std::size_t pairs = std::max<std::size_t>(2, (std::size_t{256} << 20) / (2 * bytes));
+    std::vector<std::vector<unsigned char>> from(pairs, std::vector<unsigned char>(bytes, 1));
+    std::vector<std::vector<unsigned char>> to(pairs, std::vector<unsigned char>(bytes, 0));
+    std::size_t next = 0;
+    for (auto _ : state) {
+        std::memcpy(to[next].data(), from[next].data(), bytes);
+        benchmark::ClobberMemory();
+        next = (next + 1) % pairs;
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * bytes);
+}
+
 using F = fx::HostPixelFormat;
-BENCHMARK_CAPTURE(BM_Upload, argb, F::argb)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Upload, bgra, F::bgra)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Upload, ae16, F::ae16)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Upload, ae32, F::ae32)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Upload, BGra, F::BGra)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Upload, BGaL, F::BGaL)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Download, argb, F::argb)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Download, bgra, F::bgra)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Download, ae16, F::ae16)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Download, ae32, F::ae32)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Download, BGra, F::BGra)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Download, BGaL, F::BGaL)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Upload, argb, F::argb)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(BM_Upload, bgra, F::bgra)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(BM_Upload, ae16, F::ae16)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(BM_Upload, ae32, F::ae32)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(BM_Upload, BGra, F::BGra)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(BM_Upload, BGaL, F::BGaL)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(BM_Download, argb, F::argb)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(BM_Download, bgra, F::bgra)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(BM_Download, ae16, F::ae16)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(BM_Download, ae32, F::ae32)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(BM_Download, BGra, F::BGra)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(BM_Download, BGaL, F::BGaL)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(BM_DownloadBytes, argb, F::argb)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(BM_DownloadBytes, bgra, F::bgra)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_Memcpy)->Arg(4)->Arg(8)->Arg(16)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MemcpyCold)->Arg(4)->Arg(8)->Arg(16)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
