@@ -22,5 +22,6 @@ std::string usage_text();
 
 int run_about(const std::vector<std::string>& args);
 int run_describe(const std::vector<std::string>& args);
+int run_panel(const std::vector<std::string>& args);
 
 }  // namespace fx::fxhost

@@ -8,6 +8,8 @@ const std::vector<Subcommand>& subcommands() {
          run_about},
         {"describe", "[--definition FILE]",
          "parse a definition (the built-in one, or FILE) and print its model as JSON", run_describe},
+        {"panel", "[--definition FILE] [--premiere] [--answers FILE] [--set NAME=VALUE | --press NAME | --update]...",
+         "apply the effect, act in its panel as a user would, print the panel's state as JSON", run_panel},
     };
     return all;
 }
