@@ -36,10 +36,11 @@ PF_Err render_command(PF_InData* in_data, PF_OutData* out_data, PF_ParamDef* par
 PF_Err smart_pre_render(PF_InData* in_data, PF_OutData* out_data, void* extra);
 PF_Err smart_render(PF_InData* in_data, PF_OutData* out_data, void* extra);
 
-// interaction_commands.cpp
+// interactive/param_change_handler.cpp
 // Also answers PF_Cmd_UPDATE_PARAMS_UI, with a null extra.
 PF_Err user_changed_param(PF_InData* in_data, PF_OutData* out_data, PF_ParamDef* params[], PF_LayerDef* output,
                           void* extra);
+// interaction_commands.cpp
 PF_Err custom_ui_event(PF_InData* in_data, PF_OutData* out_data, PF_ParamDef* params[], PF_LayerDef* output,
                        void* extra);
 

@@ -144,6 +144,22 @@ std::vector<PF_PixelFormat> SimHost::supported_pixel_formats() const {
     return pixel_formats_;
 }
 
+void SimHost::set_last_script(std::string script, ScriptOutcome outcome) {
+    std::lock_guard lock(mutex_);
+    last_script_ = std::move(script);
+    last_script_outcome_ = std::move(outcome);
+}
+
+std::string SimHost::last_script() const {
+    std::lock_guard lock(mutex_);
+    return last_script_;
+}
+
+ScriptOutcome SimHost::last_script_outcome() const {
+    std::lock_guard lock(mutex_);
+    return last_script_outcome_;
+}
+
 std::size_t SimHost::open_blocks() const {
     std::lock_guard lock(mutex_);
     return blocks_.size();
@@ -157,6 +173,8 @@ std::vector<std::string> SimHost::misuses() const {
     }
     for (std::string& m : handles_.misuses()) all.push_back(std::move(m));
     for (std::string& m : suites_.misuses()) all.push_back(std::move(m));
+    for (std::string& m : streams_.misuses()) all.push_back(std::move(m));
+    for (std::string& m : mem_handles_.misuses()) all.push_back(std::move(m));
     return all;
 }
 
@@ -283,6 +301,32 @@ PF_Err SimHost::checkin_param(const PF_ParamDef* param) {
     --checked_out_;
     if (param->param_type == PF_Param_LAYER && param->u.ld.data != nullptr) checked_out_layers_.erase(param->u.ld.data);
     return PF_Err_NONE;
+}
+
+PF_Err SimHost::update_param_ui(PF_ParamIndex index, const PF_ParamDef& def) {
+    std::lock_guard lock(mutex_);
+    if (index < 0 || static_cast<std::size_t>(index) > params_.size()) return PF_Err_INVALID_INDEX;
+    PF_ParamDef& target = index == 0 ? input_layer_ : params_[static_cast<std::size_t>(index) - 1]->def;
+    if (def.param_type != target.param_type) {
+        misuses_.push_back("PF_UpdateParamUI: parameter " + std::to_string(index) + " has type " +
+                           std::to_string(target.param_type) + ", the record passed has type " +
+                           std::to_string(def.param_type));
+        return PF_Err_BAD_CALLBACK_PARAM;
+    }
+    const A_char** text = text_of(target);
+    const A_char* kept_text = text != nullptr ? *text : nullptr;
+    target.ui_flags = def.ui_flags;
+    target.uu.change_flags = def.uu.change_flags;
+    target.u = def.u;
+    if (text != nullptr) *text = kept_text;
+    return PF_Err_NONE;
+}
+
+std::string SimHost::stream_name(PF_ParamIndex index) const {
+    if (auto name = streams_.state(index).name) return *name;
+    std::lock_guard lock(mutex_);
+    if (index < 1 || static_cast<std::size_t>(index) > params_.size()) return "";
+    return params_[static_cast<std::size_t>(index) - 1]->def.name;
 }
 
 void SimHost::register_ui(const PF_CustomUIInfo& info) {

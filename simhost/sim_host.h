@@ -21,12 +21,15 @@
 #include "AE_EffectUI.h"
 #include "SPBasic.h"
 #include "simhost/call_log.h"
+#include "simhost/effect_streams.h"
 #include "simhost/fault_injector.h"
 #include "simhost/handle_store.h"
 #include "simhost/host_world.h"
 #include "simhost/layer_clips.h"
 #include "simhost/param_timeline.h"
 #include "simhost/row_thread_pool.h"
+#include "simhost/mem_handles.h"
+#include "simhost/script_engine.h"
 #include "simhost/suite_registry.h"
 #include "simhost/text_destinations.h"
 
@@ -85,6 +88,8 @@ public:
     HandleStore& handles() { return handles_; }
     SuiteRegistry& suites() { return suites_; }
     TextDestinations& texts() { return texts_; }
+    EffectStreams& streams() { return streams_; }
+    MemHandles& mem_handles() { return mem_handles_; }
 
     SPBasicSuite* basic_suite() { return &basic_; }
     PF_UtilCallbacks* utils() { return &utils_; }
@@ -102,6 +107,9 @@ public:
     std::vector<PF_ParamDef*> param_list();
     A_long param_count() const;
     int checked_out_params() const;  // check-outs not yet checked in
+    // The name the panel shows for parameter `index`: its stream's name once the plug-in
+    // set one, else the name it registered.
+    std::string stream_name(PF_ParamIndex index) const;
     // Every custom-UI registration, in order.
     std::vector<PF_CustomUIInfo> registered_ui() const;
 
@@ -123,6 +131,11 @@ public:
 
     // Names the plug-in registered with the AEGP layer; the id handed out is index + 1.
     std::vector<std::string> aegp_plugins() const;
+
+    // The last script's text as the engine ran it, and its completion value or error message.
+    void set_last_script(std::string script, ScriptOutcome outcome);
+    std::string last_script() const;
+    ScriptOutcome last_script_outcome() const;
 
     // Blocks from the basic suite's AllocateBlock that were never freed.
     std::size_t open_blocks() const;
@@ -158,6 +171,9 @@ public:
     PF_Err add_param(PF_ParamIndex index, const PF_ParamDef& def);
     PF_Err checkout_param(PF_ParamIndex index, A_long time, PF_ParamDef* param);
     PF_Err checkin_param(const PF_ParamDef* param);
+    // PF_UpdateParamUI: the panel takes the record's ui flags, value and change flags; the
+    // parameter keeps its type, name and the host's own copies of its texts.
+    PF_Err update_param_ui(PF_ParamIndex index, const PF_ParamDef& def);
     void register_ui(const PF_CustomUIInfo& info);
     void add_pixel_format(PF_PixelFormat format);
     void clear_pixel_formats();
@@ -172,6 +188,8 @@ private:
     HandleStore handles_;
     SuiteRegistry suites_;
     TextDestinations texts_;
+    EffectStreams streams_;
+    MemHandles mem_handles_;
     SPBasicSuite basic_{};
     PF_UtilCallbacks utils_{};
     PF_InteractCallbacks inter_{};
@@ -196,6 +214,8 @@ private:
     // One pool per thread count asked for; a pool is kept until the host ends, since a
     // call may still be running on it.
     std::map<int, std::unique_ptr<RowThreadPool>> row_pools_;
+    std::string last_script_;
+    ScriptOutcome last_script_outcome_;
 };
 
 }  // namespace fx

@@ -24,5 +24,6 @@ int run_about(const std::vector<std::string>& args);
 int run_describe(const std::vector<std::string>& args);
 int run_describe_host(const std::vector<std::string>& args);
 int run_project(const std::vector<std::string>& args);
+int run_panel(const std::vector<std::string>& args);
 
 }  // namespace fx::fxhost

@@ -1,7 +1,8 @@
 // "AEGP Utility Suite" versions 7, 11 and 13. Registration with the AEGP layer hands out
-// plug-in ids; the rest is not modelled yet.
+// plug-in ids; scripts run in the host's scripting engine; the rest is not modelled yet.
 #include "AE_GeneralPlug.h"
 #include "simhost/recorded_call.h"
+#include "simhost/script_engine.h"
 #include "simhost/sim_host.h"
 #include "simhost/suites/suite_pieces.h"
 
@@ -15,6 +16,37 @@ A_Err register_with_aegp(AEGP_GlobalRefcon refcon, const A_char* name, AEGP_Plug
     if (result == 0 && plugin_id == nullptr) result = A_Err_PARAMETER;
     if (result == 0) *plugin_id = host.register_aegp_plugin(name ? name : "");
     host.record(Source.view(), "AEGP_RegisterWithAEGP", arguments_text(refcon, name), result);
+    return result;
+}
+
+template <FixedName Source>
+A_Err is_scripting_available(A_Boolean* available) {
+    SimHost& host = SimHost::active();
+    A_Err result = host.fault_for(Source.view(), "AEGP_IsScriptingAvailable");
+    if (result == A_Err_NONE && available == nullptr) result = A_Err_PARAMETER;
+    if (result == A_Err_NONE) *available = 1;
+    host.record(Source.view(), "AEGP_IsScriptingAvailable", "", result);
+    return result;
+}
+
+// The completion value comes back as the result text; a script that throws answers
+// A_Err_GENERIC, with the engine's message in the error handle when one is asked for.
+template <FixedName Source>
+A_Err execute_script(AEGP_PluginID plugin_id, const A_char* script, const A_Boolean platform_encoding,
+                     AEGP_MemHandle* result_handle, AEGP_MemHandle* error_handle) {
+    SimHost& host = SimHost::active();
+    A_Err result = host.fault_for(Source.view(), "AEGP_ExecuteScript");
+    if (result == A_Err_NONE && script == nullptr) result = A_Err_PARAMETER;
+    if (result == A_Err_NONE) {
+        const ScriptOutcome outcome = run_script(script);
+        if (!outcome.ok) result = A_Err_GENERIC;
+        host.set_last_script(script, outcome);
+        if (outcome.ok && result_handle != nullptr)
+            *result_handle = static_cast<AEGP_MemHandle>(host.mem_handles().create_text(outcome.text, "script result"));
+        if (!outcome.ok && error_handle != nullptr)
+            *error_handle = static_cast<AEGP_MemHandle>(host.mem_handles().create_text(outcome.text, "script error"));
+    }
+    host.record(Source.view(), "AEGP_ExecuteScript", arguments_text(plugin_id, script, platform_encoding), result);
     return result;
 }
 
@@ -57,8 +89,8 @@ void fill_shared_functions(Table& t) {
 template <FixedName Source, typename Table>
 void fill_later_functions(Table& t) {
     t.AEGP_GetLastErrorMessage = unmodelled<Source, "AEGP_GetLastErrorMessage">(t.AEGP_GetLastErrorMessage);
-    t.AEGP_IsScriptingAvailable = unmodelled<Source, "AEGP_IsScriptingAvailable">(t.AEGP_IsScriptingAvailable);
-    t.AEGP_ExecuteScript = unmodelled<Source, "AEGP_ExecuteScript">(t.AEGP_ExecuteScript);
+    t.AEGP_IsScriptingAvailable = is_scripting_available<Source>;
+    t.AEGP_ExecuteScript = execute_script<Source>;
     t.AEGP_HostIsActivated = unmodelled<Source, "AEGP_HostIsActivated">(t.AEGP_HostIsActivated);
     t.AEGP_GetPluginPlatformRef = unmodelled<Source, "AEGP_GetPluginPlatformRef">(t.AEGP_GetPluginPlatformRef);
     t.AEGP_UpdateFontList = unmodelled<Source, "AEGP_UpdateFontList">(t.AEGP_UpdateFontList);

@@ -1,16 +1,39 @@
 // "PF Param Utils Suite" version 3 and the colour, point and angle parameter suites. A
-// parameter UI update is accepted and recorded; state and keyframe queries are not modelled.
+// parameter UI update changes the host's parameter list; state and keyframe queries are
+// not modelled.
+#include <cstdio>
+
 #include "AE_EffectSuites.h"
 #include "simhost/recorded_call.h"
+#include "simhost/sim_host.h"
 #include "simhost/suites/suite_pieces.h"
 
 namespace fx {
+namespace {
+
+template <FixedName Source>
+PF_Err update_param_ui(PF_ProgPtr effect_ref, PF_ParamIndex index, const PF_ParamDef* def) {
+    SimHost& host = SimHost::active();
+    PF_Err result = host.fault_for(Source.view(), "PF_UpdateParamUI");
+    if (result == PF_Err_NONE && def == nullptr) result = PF_Err_BAD_CALLBACK_PARAM;
+    if (result == PF_Err_NONE && !host.effect_ref_ok(effect_ref, "PF_UpdateParamUI"))
+        result = PF_Err_BAD_CALLBACK_PARAM;
+    if (result == PF_Err_NONE) result = host.update_param_ui(index, *def);
+    char flags[64] = "null";
+    if (def != nullptr)
+        std::snprintf(flags, sizeof flags, "ui_flags 0x%x, change_flags %d", static_cast<unsigned>(def->ui_flags),
+                      static_cast<int>(def->uu.change_flags));
+    host.record(Source.view(), "PF_UpdateParamUI", arguments_text(effect_ref, index) + ", " + flags, result);
+    return result;
+}
+
+}  // namespace
 
 void install_param_suites(SuiteRegistry& registry) {
     static const PF_ParamUtilsSuite3 utils = [] {
         constexpr FixedName s = "PF Param Utils Suite v3";
         PF_ParamUtilsSuite3 t{};
-        t.PF_UpdateParamUI = accepted<s, "PF_UpdateParamUI">(t.PF_UpdateParamUI);
+        t.PF_UpdateParamUI = update_param_ui<s>;
         t.PF_GetCurrentState = unmodelled<s, "PF_GetCurrentState">(t.PF_GetCurrentState);
         t.PF_AreStatesIdentical = unmodelled<s, "PF_AreStatesIdentical">(t.PF_AreStatesIdentical);
         t.PF_IsIdenticalCheckout = unmodelled<s, "PF_IsIdenticalCheckout">(t.PF_IsIdenticalCheckout);
