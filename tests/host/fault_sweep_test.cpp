@@ -4,6 +4,7 @@
 // closed, the host holds no handle the plug-in should have given back.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstring>
 #include <functional>
 #include <memory>
