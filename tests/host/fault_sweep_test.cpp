@@ -125,7 +125,7 @@ protected:
     test::DefinitionFile definition_{kDefinition};
 };
 
-TEST_P(FaultSweep, EveryHostCallFailingInTurnGivesTheSpecifiedResultAndLeaksNothing) {
+TEST_P(FaultSweep, EveryHostCallFailingInTurnGivesItsResultAndLeaksNothing) {
     const SweepCase& c = GetParam();
     std::vector<HostCall> clean;
     {
