@@ -10,9 +10,9 @@ std::optional<int> parse_arguments(CLI::App& app, const std::string& command, co
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     try {
         app.parse(reversed);
-    } catch (const CLI::CallForHelp&) {
-        std::cout << app.help();
-        return 0;
+    } catch (const CLI::CallForHelp& help) {
+        // Prints the help of the subcommand it was asked for.
+        return app.exit(help, std::cout, std::cerr);
     } catch (const CLI::ParseError& error) {
         std::cerr << "fxhost " << command << ": " << error.what() << "; expected: fxhost " << usage << "\n";
         return 2;
