@@ -119,6 +119,8 @@ void EffectInstance::set_input(Clip clip) { host_.clips().set(0, std::move(clip)
 
 void EffectInstance::set_layer(PF_ParamIndex index, Clip clip) { host_.clips().set(index, std::move(clip)); }
 
+void EffectInstance::share_layer(PF_ParamIndex index, PF_ParamIndex other) { host_.clips().share(index, other); }
+
 void EffectInstance::clear_layer(PF_ParamIndex index) { host_.clips().remove(index); }
 
 RenderedFrame EffectInstance::render(A_long time, RenderPath path) {

@@ -165,6 +165,40 @@ TEST_F(FrameEdgesGl, ADisabledLayerKeepsTheTextureOfTheLastFrameThatUploadedIt) 
     test::expect_host_account_clean(host, 2);
 }
 
+TEST_F(FrameEdgesGl, TwoLayerSlotsShowingOneLayerAreConvertedOnce) {
+    // Inputs 1 and 2 show the same layer; the shader adds them, so both must be there.
+    const DefinitionFile definition(
+        "[settings]\nname=Twice\n"
+        "[par1]\nname=First\nparam=First\ntype=layer\nflags=1\n"
+        "[par2]\nname=Second\nparam=Second\ntype=layer\nflags=1\n"
+        "[ps0]\n#version 120\nuniform sampler2D First;\nuniform sampler2D Second;\nuniform vec2 resolution;\n"
+        "void main() { vec2 p = gl_FragCoord.xy / resolution;\n"
+        "  gl_FragColor = 0.5 * (texture2D(First, p) + texture2D(Second, p)); }\n");
+    struct Case {
+        const char* name;
+        bool shared;
+        std::size_t conversions;  // the input, each distinct layer, the output
+    } const cases[] = {{"one layer in both", true, 3}, {"two layers", false, 4}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SimHost host(small_frame(PF_PixelFormat_ARGB128, 4, 2));
+        EffectInstance effect(host, FX_PLUGIN_PATH);
+        const Picture layer = test::ramp_picture(4, 2, 3);
+        effect.set_layer(effect.param_index("First"), Clip{{layer}});
+        if (c.shared) {
+            effect.share_layer(effect.param_index("Second"), effect.param_index("First"));
+        } else {
+            effect.set_layer(effect.param_index("Second"), Clip{{layer}});
+        }
+        host.log().clear();
+        const RenderedFrame frame = effect.render(0);
+        ASSERT_EQ(frame.result, PF_Err_NONE) << frame.message;
+        EXPECT_EQ(host.log().count("iterate_generic"), c.conversions);
+        EXPECT_LE(test::largest_difference(frame.output->picture(), layer), 1e-6f);
+        test::expect_host_account_clean(host, 2);
+    }
+}
+
 TEST_F(FrameEdgesGl, ALoadedImageIsStagedFromItsHolderWithThreeOrFourChannels) {
     const DefinitionFile definition(
         "[settings]\nname=Picture\n"
