@@ -36,6 +36,9 @@ public:
     PF_Err checkout_layer_pixels(A_long id, PF_EffectWorld** pixels);
     PF_Err checkin_layer_pixels(A_long id);
     PF_Err checkout_output(PF_EffectWorld** output);
+    // The world of layer `index` at `time` for this frame: made once per clip and time,
+    // however often the layer is checked out; null when the layer shows nothing.
+    std::shared_ptr<HostWorld> rendered_layer(PF_ParamIndex index, A_long time);
     void mix_into_cache_key(const void* bytes, std::size_t size);
 
     // The output world, made on first request at the host's frame size.
