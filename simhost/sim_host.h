@@ -210,7 +210,8 @@ private:
     std::vector<std::string> misuses_;
     ParamTimeline values_;
     LayerClips clips_;
-    std::map<const void*, std::unique_ptr<HostWorld>> checked_out_layers_;
+    // By pixels; a frame's layer world may be checked out more than once.
+    std::multimap<const void*, std::shared_ptr<HostWorld>> checked_out_layers_;
     // One pool per thread count asked for; a pool is kept until the host ends, since a
     // call may still be running on it.
     std::map<int, std::unique_ptr<RowThreadPool>> row_pools_;
