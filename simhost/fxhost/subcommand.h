@@ -22,5 +22,7 @@ std::string usage_text();
 
 int run_about(const std::vector<std::string>& args);
 int run_describe(const std::vector<std::string>& args);
+int run_render(const std::vector<std::string>& args);
+int run_sequence(const std::vector<std::string>& args);
 
 }  // namespace fx::fxhost
