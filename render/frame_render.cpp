@@ -288,11 +288,17 @@ void FrameRender::draw(PF_EffectWorld* output_world) {
     status_ = in_->inter.abort(in_->effect_ref);
     if (status_ != PF_Err_NONE) return;
     const int last = std::clamp(definition_.settings.pass_count - 1, 0, kPassSlots - 1);
-    renderer->read_back(definition_.settings.pass_output[last], frame_.output);
+    const int target = definition_.settings.pass_output[last];
+    // An 8-bit world from an 8-bit target takes the stored bytes as they are: reading
+    // them as floats and rounding back gives the same bytes at several times the cost.
+    // The float staging buffer has room for them.
+    const PixelRowConverter bytes_download = byte_download_converter(output_format_);
+    const bool as_bytes = bytes_download != nullptr && renderer->read_back_bytes(target, frame_.output);
+    if (!as_bytes) renderer->read_back(target, frame_.output);
 
     PF_EffectWorld source = staged_world(frame_.output);
     PixelConversion job{in_, &source, output_world};
-    status_ = rows_.run(output_world->height, job, download_converter(output_format_));
+    status_ = rows_.run(output_world->height, job, as_bytes ? bytes_download : download_converter(output_format_));
 }
 
 PF_Err FrameRender::run(std::vector<PF_EffectWorld*>& input_worlds, PF_EffectWorld* output_world) {

@@ -53,6 +53,11 @@ void finish_host(HostChoice& host, const std::string& size_text, const std::stri
 
 }  // namespace
 
+std::string usage_line(const std::string& command, const std::string& message) {
+    const std::string prefix = "fxhost " + command + ": ";
+    return message.rfind(prefix, 0) == 0 ? message : prefix + message;
+}
+
 FrameSize parse_frame_size(const std::string& text) {
     const std::size_t x = text.find_first_of("xX");
     long long width = 0;

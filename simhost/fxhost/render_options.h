@@ -63,6 +63,9 @@ RenderOptions parse_render_options(const std::vector<std::string>& args, const s
 SequenceOptions parse_sequence_options(const std::vector<std::string>& args, const std::string& default_plugin,
                                        Parsed& parsed);
 
+// A usage error's message as the line the user sees: "fxhost COMMAND: ..." once.
+std::string usage_line(const std::string& command, const std::string& message);
+
 // "1920x1080" → {1920, 1080}; throws UsageError.
 FrameSize parse_frame_size(const std::string& text);
 // "10-19" → {10, 19}; a single number is a range of one frame; throws UsageError.

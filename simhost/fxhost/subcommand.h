@@ -25,5 +25,7 @@ int run_describe(const std::vector<std::string>& args);
 int run_describe_host(const std::vector<std::string>& args);
 int run_project(const std::vector<std::string>& args);
 int run_panel(const std::vector<std::string>& args);
+int run_render(const std::vector<std::string>& args);
+int run_sequence(const std::vector<std::string>& args);
 
 }  // namespace fx::fxhost

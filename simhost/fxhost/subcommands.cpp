@@ -15,6 +15,14 @@ const std::vector<Subcommand>& subcommands() {
          run_project},
         {"panel", "[--definition FILE] [--premiere] [--answers FILE] [--set NAME=VALUE | --press NAME | --update]...",
          "apply the effect, act in its panel as a user would, print the panel's state as JSON", run_panel},
+        {"render",
+         "[--definition FILE] [--input FILE]... [--set NAME=VALUE]... [--depth 8|16|32] [--size WxH] "
+         "[--time SECONDS] [--premiere] [--classic] --output FILE",
+         "render one frame of the effect over PNG or JPEG pictures (built-in pictures without --input) into a PNG",
+         run_render},
+        {"sequence", "--from A --to B --frames N [--range FIRST-LAST] [--set NAME=VALUE]... --output PATTERN",
+         "render a transition from clip A to clip B (pictures or patterns like a_%04d.png) as numbered PNGs",
+         run_sequence},
     };
     return all;
 }

@@ -83,7 +83,7 @@ TEST(ByteRounding, KernelEqualsTheDoubleFormulaForEveryFloat) {
     GTEST_SKIP() << "no SSE2 kernel on this processor";
 #else
 #ifdef FX_ROUNDING_STRIDED
-    std::cout << "[ note     ] unoptimised or sanitizer build: every " << kStride << "th float pattern only\n";
+    std::cout << "[ note     ] unoptimised or sanitizer build: one float pattern in " << kStride << " only\n";
 #endif
     constexpr std::uint64_t kAll = std::uint64_t{1} << 32;
     // The split point is a multiple of the stride so that both halves keep its grid.
