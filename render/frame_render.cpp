@@ -272,6 +272,8 @@ void FrameRender::draw(PF_EffectWorld* output_world) {
     global_.last_sequence = &sequence_;
     if (frame_.shader_errors) {
         report_shader_status(*renderer, out_, false, in_);
+        // The log is the user's only clue why the frame failed: the host must show it.
+        out_->out_flags |= PF_OutFlag_DISPLAY_ERROR_MESSAGE;
         status_ = PF_Err_INTERNAL_STRUCT_DAMAGED;
         return;
     }

@@ -71,7 +71,7 @@ private:
 
 PF_Err on_smart_pre_render(PF_InData* in_data, PF_OutData* out_data, PF_PreRenderExtra* extra) {
     if (in_data == nullptr || out_data == nullptr || extra == nullptr || extra->input == nullptr ||
-        extra->output == nullptr)
+        extra->output == nullptr || extra->cb == nullptr || extra->cb->checkout_layer == nullptr)
         return PF_Err_BAD_CALLBACK_PARAM;
     const PF_RenderRequest request = extra->input->output_request;
     LockedRecord<GlobalState> global(in_data, in_data->global_data);

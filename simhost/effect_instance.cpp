@@ -119,6 +119,8 @@ void EffectInstance::set_input(Clip clip) { host_.clips().set(0, std::move(clip)
 
 void EffectInstance::set_layer(PF_ParamIndex index, Clip clip) { host_.clips().set(index, std::move(clip)); }
 
+void EffectInstance::share_layer(PF_ParamIndex index, PF_ParamIndex other) { host_.clips().share(index, other); }
+
 void EffectInstance::clear_layer(PF_ParamIndex index) { host_.clips().remove(index); }
 
 RenderedFrame EffectInstance::render(A_long time, RenderPath path) {
@@ -137,7 +139,7 @@ RenderedFrame EffectInstance::render_classic(A_long time, std::vector<PF_ParamDe
     FrameJob job(host_, time);
     const FrameJobScope scope(job);
     // The effect's own layer comes with the command, the other layers are checked out.
-    std::unique_ptr<HostWorld> input = host_.layer_world(0, time);
+    const std::shared_ptr<HostWorld> input = job.rendered_layer(0, time);
     if (input) defs[0].u.ld = input->world();
     const CommandResult r = plugin_.call_at(PF_Cmd_RENDER, time, params.data(), &job.output().world(), nullptr);
     return {time, r.result, shown_message(r), job.take_output(), {}, {}};

@@ -82,6 +82,8 @@ public:
     // and the layer a layer parameter selects.
     void set_input(Clip clip);
     void set_layer(PF_ParamIndex index, Clip clip);
+    // Layer parameter `index` selects the same layer as `other` (0: the effect's own).
+    void share_layer(PF_ParamIndex index, PF_ParamIndex other);
     // The layer parameter selects no layer.
     void clear_layer(PF_ParamIndex index);
 

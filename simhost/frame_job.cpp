@@ -39,9 +39,20 @@ PF_Err FrameJob::checkout_layer_pixels(A_long id, PF_EffectWorld** pixels) {
         return PF_Err_BAD_CALLBACK_PARAM;
     }
     auto& world = layer_worlds_[id];
-    if (!world) world = host_.layer_world(found->second.index, found->second.time);
+    if (!world) world = rendered_layer(found->second.index, found->second.time);
     if (world) *pixels = &world->world();
     return PF_Err_NONE;
+}
+
+std::shared_ptr<HostWorld> FrameJob::rendered_layer(PF_ParamIndex index, A_long time) {
+    const std::shared_ptr<const Clip> clip = host_.clips().clip(index);
+    if (!clip) return nullptr;
+    RenderedLayer& rendered = rendered_layers_[{clip.get(), time}];
+    if (!rendered.world) {
+        rendered.clip = clip;
+        rendered.world = host_.layer_world(index, time);
+    }
+    return rendered.world;
 }
 
 PF_Err FrameJob::checkin_layer_pixels(A_long id) {

@@ -6,10 +6,12 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "AE_Effect.h"
 #include "simhost/host_world.h"
+#include "simhost/layer_clips.h"
 
 namespace fx {
 
@@ -34,6 +36,9 @@ public:
     PF_Err checkout_layer_pixels(A_long id, PF_EffectWorld** pixels);
     PF_Err checkin_layer_pixels(A_long id);
     PF_Err checkout_output(PF_EffectWorld** output);
+    // The world of layer `index` at `time` for this frame: made once per clip and time,
+    // however often the layer is checked out; null when the layer shows nothing.
+    std::shared_ptr<HostWorld> rendered_layer(PF_ParamIndex index, A_long time);
     void mix_into_cache_key(const void* bytes, std::size_t size);
 
     // The output world, made on first request at the host's frame size.
@@ -42,14 +47,24 @@ public:
     const std::map<A_long, LayerCheckout>& checkouts() const { return checkouts_; }
     const std::vector<unsigned char>& cache_key() const { return cache_key_; }
     // The layer worlds this frame holds; the host gives them back when the frame ends.
-    void release_layers() { layer_worlds_.clear(); }
+    void release_layers() {
+        layer_worlds_.clear();
+        rendered_layers_.clear();
+    }
     std::size_t held_layers() const { return layer_worlds_.size(); }
 
 private:
     SimHost& host_;
     A_long time_;
     std::map<A_long, LayerCheckout> checkouts_;
-    std::map<A_long, std::unique_ptr<HostWorld>> layer_worlds_;
+    // By checkout id; checkouts of one clip at one time share their world, as the host
+    // renders a layer once per frame and time.
+    std::map<A_long, std::shared_ptr<HostWorld>> layer_worlds_;
+    struct RenderedLayer {
+        std::shared_ptr<const Clip> clip;  // kept, so that its address names it for the frame
+        std::shared_ptr<HostWorld> world;
+    };
+    std::map<std::pair<const Clip*, A_long>, RenderedLayer> rendered_layers_;
     std::unique_ptr<HostWorld> output_;
     std::vector<unsigned char> cache_key_;
 };

@@ -5,7 +5,6 @@
 
 #include "AE_Effect.h"
 #include "simhost/recorded_call.h"
-#include "simhost/row_iteration.h"
 #include "simhost/sim_host.h"
 
 namespace fx {
@@ -19,8 +18,8 @@ struct IterateCalls {
         int result = host.fault_for(Source.view(), "iterate_generic");
         if (result == 0 && (fn == nullptr || iterations < 0)) result = PF_Err_BAD_CALLBACK_PARAM;
         if (result == 0) {
-            result = run_rows(iterations, host.settings().iterate_threads,
-                              [&](int thread_index, int i) { return fn(refcon, thread_index, i, iterations); });
+            result = host.iterate_rows(
+                iterations, [&](int thread_index, int i) { return fn(refcon, thread_index, i, iterations); });
         }
         host.record(Source.view(), "iterate_generic", arguments_text(iterations, refcon), result);
         return result;

@@ -17,6 +17,16 @@ void LayerClips::set(PF_ParamIndex index, Clip clip) {
     clips_[index] = std::move(shared);
 }
 
+void LayerClips::share(PF_ParamIndex index, PF_ParamIndex other) {
+    std::lock_guard lock(mutex_);
+    const auto found = clips_.find(other);
+    if (found == clips_.end()) {
+        clips_.erase(index);
+        return;
+    }
+    clips_[index] = found->second;
+}
+
 void LayerClips::remove(PF_ParamIndex index) {
     std::lock_guard lock(mutex_);
     clips_.erase(index);

@@ -23,6 +23,9 @@ struct Clip {
 class LayerClips {
 public:
     void set(PF_ParamIndex index, Clip clip);
+    // Layer parameter `index` selects the same layer as `other` (nothing when `other`
+    // shows nothing): both show one clip, and a frame gets one world for both.
+    void share(PF_ParamIndex index, PF_ParamIndex other);
     void remove(PF_ParamIndex index);
     // Shared, so that a frame rendering on another thread keeps the clip it started with.
     std::shared_ptr<const Clip> clip(PF_ParamIndex index) const;

@@ -1,10 +1,12 @@
 #include "simhost/sim_host.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
+#include "simhost/frame_job.h"
 #include "simhost/host_pieces.h"
 #include "simhost/recorded_call.h"
 
@@ -246,15 +248,31 @@ std::size_t SimHost::checked_out_layers() const {
     return checked_out_layers_.size();
 }
 
+int SimHost::iterate_rows(int rows, const std::function<int(int, int)>& fn) {
+    RowThreadPool* pool = nullptr;
+    {
+        std::lock_guard lock(mutex_);
+        const int threads = std::max(settings_.iterate_threads, 1);
+        auto& slot = row_pools_[threads];
+        if (!slot) slot = std::make_unique<RowThreadPool>(threads);
+        pool = slot.get();
+    }
+    return pool->run(rows, fn);
+}
+
 PF_Err SimHost::checkout_param(PF_ParamIndex index, A_long time, PF_ParamDef* param) {
     if (index < 0 || index >= param_count()) return PF_Err_INVALID_INDEX;
     *param = param_at(index, time);
-    std::unique_ptr<HostWorld> world;
-    if (param->param_type == PF_Param_LAYER) world = layer_world(index, time);
+    std::shared_ptr<HostWorld> world;
+    if (param->param_type == PF_Param_LAYER) {
+        // Within a frame the layer is made once, whoever asks for it.
+        FrameJob* job = current_frame_job();
+        world = job != nullptr && &job->host() == this ? job->rendered_layer(index, time) : layer_world(index, time);
+    }
     std::lock_guard lock(mutex_);
     if (world) {
         param->u.ld = world->world();
-        checked_out_layers_[world->world().data] = std::move(world);
+        checked_out_layers_.emplace(world->world().data, std::move(world));
     }
     ++checked_out_;
     return PF_Err_NONE;
@@ -268,7 +286,10 @@ PF_Err SimHost::checkin_param(const PF_ParamDef* param) {
         return PF_Err_BAD_CALLBACK_PARAM;
     }
     --checked_out_;
-    if (param->param_type == PF_Param_LAYER && param->u.ld.data != nullptr) checked_out_layers_.erase(param->u.ld.data);
+    if (param->param_type == PF_Param_LAYER && param->u.ld.data != nullptr) {
+        const auto held = checked_out_layers_.find(param->u.ld.data);
+        if (held != checked_out_layers_.end()) checked_out_layers_.erase(held);
+    }
     return PF_Err_NONE;
 }
 

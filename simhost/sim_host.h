@@ -7,6 +7,7 @@
 // active one: the most recently constructed SimHost still alive. Tests create one at a time.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -25,6 +26,7 @@
 #include "simhost/host_world.h"
 #include "simhost/layer_clips.h"
 #include "simhost/param_timeline.h"
+#include "simhost/row_thread_pool.h"
 #include "simhost/suite_registry.h"
 #include "simhost/text_destinations.h"
 
@@ -140,6 +142,8 @@ public:
     std::unique_ptr<HostWorld> layer_world(PF_ParamIndex index, A_long time) const;
     // Layer worlds handed out by checkout_param and not checked in yet.
     std::size_t checked_out_layers() const;
+    // iterate_generic's rows on the host's kept threads (settings().iterate_threads of them).
+    int iterate_rows(int rows, const std::function<int(int thread_index, int row)>& fn);
 
     // --- used by the callback pieces ---------------------------------------------------
     // The error a call must answer: the suite's failure (by source), or an injected fault
@@ -188,7 +192,11 @@ private:
     std::vector<std::string> misuses_;
     ParamTimeline values_;
     LayerClips clips_;
-    std::map<const void*, std::unique_ptr<HostWorld>> checked_out_layers_;
+    // By pixels; a frame's layer world may be checked out more than once.
+    std::multimap<const void*, std::shared_ptr<HostWorld>> checked_out_layers_;
+    // One pool per thread count asked for; a pool is kept until the host ends, since a
+    // call may still be running on it.
+    std::map<int, std::unique_ptr<RowThreadPool>> row_pools_;
 };
 
 }  // namespace fx

@@ -119,7 +119,8 @@ TEST_F(FrameRenderGl, ValuesSetThroughTheHostReachTheShaderAtTheirTimes) {
 
         const RenderedFrame early = effect.render(5, path);
         ASSERT_EQ(early.result, PF_Err_NONE) << early.message;
-        const float* pixel = early.output->picture().at(3, 2);
+        const Picture early_picture = early.output->picture();
+        const float* pixel = early_picture.at(3, 2);
         EXPECT_FLOAT_EQ(pixel[0], 0.25f);
         EXPECT_FLOAT_EQ(pixel[1], 51.0f / 255.0f);
         EXPECT_FLOAT_EQ(pixel[2], 0.5f + 0.75f);
@@ -173,6 +174,30 @@ TEST_F(BuiltinTransitionGl, ProgressZeroShowsTheOutgoingPictureAndAHundredTheInc
         EXPECT_GT(test::largest_difference(middle.output->picture(), outgoing), 0.1f) << "half-way shows both";
         EXPECT_GT(test::largest_difference(middle.output->picture(), incoming), 0.1f) << "half-way shows both";
     }
+}
+
+TEST_F(BuiltinTransitionGl, UnderPremiereProTheClipsTimeDrivesTheProgress) {
+    HostSettings settings = frame_settings(HostApp::premiere_pro, PrPixelFormat_BGRA_4444_8u, 16, 12);
+    settings.total_time = 90;
+    SimHost host(settings);
+    EffectInstance effect(host, FX_PLUGIN_PATH);
+    const Picture outgoing = test::ramp_picture(16, 12, 2);
+    const Picture incoming = test::ramp_picture(16, 12, 3);
+    effect.set_input(Clip{{outgoing}});
+    const PF_ParamIndex clip = effect.param_index("Input");
+    const PF_ParamIndex progress = effect.param_index("Transition Completion");
+    ASSERT_GT(clip, 0) << "the transition's incoming clip";
+    ASSERT_GT(progress, 0);
+    effect.set_layer(clip, Clip{{incoming}});
+    effect.set_float(effect.param_index("Glow Intensity"), 0.0);
+    effect.set_float(progress, 50.0);  // not what Premiere Pro renders by
+
+    const RenderedFrame start = effect.render(0);
+    ASSERT_EQ(start.result, PF_Err_NONE) << start.message;
+    EXPECT_LE(test::largest_difference(start.output->picture(), outgoing), 1.0f / 255.0f);
+    const RenderedFrame end = effect.render(90);
+    ASSERT_EQ(end.result, PF_Err_NONE) << end.message;
+    EXPECT_LE(test::largest_difference(end.output->picture(), incoming), 1.0f / 255.0f);
 }
 
 }  // namespace
