@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -183,6 +184,52 @@ TEST(PictureFile, BlankPictureRefusesSizesBeforeAllocating) {
     EXPECT_THROW(blank_picture(-3, 10, "t"), PictureError);
     EXPECT_THROW(blank_picture(1 << 30, 1 << 30, "t"), PictureError);
     EXPECT_EQ(blank_picture(3, 2, "t").rgba.size(), 24u);
+}
+
+// Damaged copies of good files: every one decodes to a picture of the stated size or is
+// refused with a PictureError; nothing else (no crash, no other exception, no overrun
+// under the sanitizers).
+TEST(PictureFile, DamagedFilesAreDecodedOrRefusedNeverTrusted) {
+    test::PngSpec spec{9, 7, 8, PNG_COLOR_TYPE_RGB_ALPHA, true, {}, {}, {}};
+    for (int i = 0; i < 9 * 7 * 4; ++i) spec.rows.push_back(static_cast<std::uint8_t>(i * 13));
+    std::vector<std::uint8_t> grey(16 * 16);
+    for (std::size_t i = 0; i < grey.size(); ++i) grey[i] = static_cast<std::uint8_t>(i);
+    const std::string seeds[] = {test::make_png(spec), test::make_jpeg(16, 16, 1, grey)};
+    std::uint32_t random = 12345;
+    auto next = [&random] {
+        random = random * 1664525u + 1013904223u;
+        return random >> 8;
+    };
+    int refused = 0;
+    int decoded = 0;
+    for (const std::string& seed : seeds) {
+        for (int variant = 0; variant < 1500; ++variant) {
+            std::string bytes = seed;
+            const int changes = 1 + static_cast<int>(next() % 4);
+            for (int c = 0; c < changes; ++c) bytes[next() % bytes.size()] = static_cast<char>(next() & 0xFF);
+            if (variant % 5 == 0) bytes.resize(next() % bytes.size());
+            try {
+                const Picture picture = decode_picture(bytes, "damaged");
+                ASSERT_EQ(picture.rgba.size(), static_cast<std::size_t>(picture.width) * picture.height * 4);
+                ++decoded;
+            } catch (const PictureError&) {
+                ++refused;
+            }
+        }
+    }
+    EXPECT_GT(refused, 0);
+    EXPECT_EQ(refused + decoded, 3000);
+}
+
+// The fuzzer's seeds are good pictures of each kind: each decodes at its own size.
+TEST(PictureFile, FuzzSeedsDecode) {
+    int seeds = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(FX_PICTURE_CORPUS)) {
+        const Picture picture = read_picture(entry.path().string());
+        EXPECT_GT(picture.width, 0) << entry.path();
+        ++seeds;
+    }
+    EXPECT_GE(seeds, 4);
 }
 
 }  // namespace
