@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is needed, builds, and runs the whole test suite: a normal build, an
-# AddressSanitizer + UndefinedBehaviorSanitizer build, and a short fuzzing run.
+# AddressSanitizer + UndefinedBehaviorSanitizer build, the threaded render test under
+# ThreadSanitizer, and a short fuzzing run.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -15,6 +16,9 @@ ctest --test-dir build --output-on-failure -j"$jobs"
 bash scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DFX_SANITIZE=ON -DFX_BENCHMARKS=OFF -DFX_WERROR=ON
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-asan --output-on-failure -j"$jobs"
+
+# The threaded render test under ThreadSanitizer: four host threads against one.
+bash scripts/tsan.sh build-tsan
 
 if [ -x scripts/fuzz.sh ] || [ -f scripts/fuzz.sh ]; then
   bash scripts/fuzz.sh 60 30
