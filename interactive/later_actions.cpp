@@ -12,8 +12,8 @@ void not_available(PanelCommand& command, const char* what) {
 
 }  // namespace
 
-void load_image_parameter(PanelCommand& command, const std::string&, int) {
-    not_available(command, "Image parameters: loading an image file");
+void load_image_parameter(PanelCommand& command, const std::string& path, int) {
+    not_available(command, ("Image parameters: loading the image file \"" + path + "\"").c_str());
 }
 
 void load_listed_preset(PanelCommand& command, int, bool) { not_available(command, "Presets: loading a preset file"); }
