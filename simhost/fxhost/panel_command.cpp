@@ -4,6 +4,8 @@
 //   --set NAME=VALUE  change a value, then PF_Cmd_USER_CHANGED_PARAM
 //   --press NAME      PF_Cmd_USER_CHANGED_PARAM for a button or text parameter
 //   --update          PF_Cmd_UPDATE_PARAMS_UI
+//   --click NAME X,Y  a click on a custom control at control-relative pixels, with the
+//                     left mouse button held, as PF_Cmd_EVENT
 // Dialogs take their answers from the answers file. At the end the panel's state is
 // printed as JSON: every parameter with its value, ui flags, stream name and hidden flag
 // and the instance's param_state, and the instance's texts.
@@ -19,6 +21,7 @@
 
 #include "AE_Effect.h"
 #include "host/sequence_state.h"
+#include "simhost/custom_ui_events.h"
 #include "simhost/fxhost/subcommand.h"
 #include "simhost/loaded_plugin.h"
 #include "simhost/sim_host.h"
@@ -27,7 +30,7 @@ namespace fx::fxhost {
 namespace {
 
 struct Action {
-    enum Kind { set, press, update } kind;
+    enum Kind { set, press, update, click } kind;
     std::string name;
     std::string value;
     std::string text;  // the argument as given, for messages
@@ -58,6 +61,10 @@ PanelOptions parse_options(const std::vector<std::string>& args) {
         } else if (arg == "--press" && has_value) {
             options.actions.push_back({Action::press, args[i + 1], "", arg + " " + args[i + 1]});
             ++i;
+        } else if (arg == "--click" && i + 2 < args.size()) {
+            options.actions.push_back(
+                {Action::click, args[i + 1], args[i + 2], arg + " " + args[i + 1] + " " + args[i + 2]});
+            i += 2;
         } else if (arg == "--set" && has_value) {
             const std::string& pair = args[++i];
             const std::size_t eq = pair.find('=');
@@ -65,8 +72,8 @@ PanelOptions parse_options(const std::vector<std::string>& args) {
             options.actions.push_back({Action::set, pair.substr(0, eq), pair.substr(eq + 1), "--set " + pair});
         } else {
             fail("unexpected argument \"" + arg +
-                 "\", expected --definition FILE, --premiere, --answers FILE, --set NAME=VALUE, --press NAME or "
-                 "--update");
+                 "\", expected --definition FILE, --premiere, --answers FILE, --set NAME=VALUE, --press NAME, "
+                 "--click NAME X,Y or --update");
         }
     }
     return options;
@@ -254,6 +261,18 @@ nlohmann::json panel_json(SimHost& host, const LoadedPlugin& plugin) {
     return {{"params", params}, {"texts", texts}};
 }
 
+// The click of --click: the control placed at the panel's origin, so that the point is
+// the same within the control and on the screen.
+CommandResult click_control(LoadedPlugin& plugin, SimHost& host, int index, const Action& action) {
+    const std::vector<double> xy = numbers(action.value, 2, action.text);
+    for (const double v : xy)
+        if (v != std::trunc(v) || std::fabs(v) > 100000) fail(action.text + ": X,Y are whole pixels");
+    const PF_ParamDef& def = host.added_params()[static_cast<std::size_t>(index - 1)].def;
+    const PF_LRect frame{0, 0, def.ui_width, def.ui_height};
+    PF_EventExtra click = click_event(index, frame, static_cast<int>(xy[0]), static_cast<int>(xy[1]));
+    return deliver_click(plugin, click, MouseButton::left);
+}
+
 // Tells the user what the plug-in answered when it was not plain success.
 bool report(const std::string& what, const CommandResult& result) {
     if (result.shows_message()) std::cerr << "fxhost panel: " << what << ": " << result.message() << "\n";
@@ -290,6 +309,10 @@ int run_panel(const std::vector<std::string>& args) {
             continue;
         }
         const int index = find_param(host, action.name, action.text);
+        if (action.kind == Action::click) {
+            ok = report(action.text, click_control(plugin, host, index, action)) && ok;
+            continue;
+        }
         if (action.kind == Action::set) {
             const std::vector<AddedParam> added = host.added_params();
             set_value(*host.param_list()[static_cast<std::size_t>(index)], added[static_cast<std::size_t>(index - 1)],

@@ -70,6 +70,9 @@ TEST_F(FxhostPanel, BadActionsAreRefusedWithAReason) {
         {{"--set", "Run=1"}, "--set Run=1: this parameter has no value to set; --press it instead"},
         {{"--set", "=1"}, "--set =1: expected NAME=VALUE"},
         {{"--jump"}, "unexpected argument \"--jump\""},
+        {{"--click", "Shape", "3"}, "--click Shape 3: expected 2 numbers separated by commas"},
+        {{"--click", "Shape", "1.5,2"}, "--click Shape 1.5,2: X,Y are whole pixels"},
+        {{"--click", "Nope", "1,2"}, "--click Nope 1,2: the panel has no parameter \"Nope\""},
     };
     for (const auto& row : rows) {
         const FxhostRun run = panel(row.args);
@@ -77,6 +80,20 @@ TEST_F(FxhostPanel, BadActionsAreRefusedWithAReason) {
         EXPECT_NE(run.err.find(row.message), std::string::npos) << run.err;
         EXPECT_TRUE(run.out.empty()) << run.out;
     }
+}
+
+TEST_F(FxhostPanel, ClickOnTheImageControlsFileButtonAsksForAFile) {
+    const std::string pictures = folder_.write(
+        "pictures.fxdef",
+        "[settings]\nusegpu=-1\nname=Pictures\n[par1]\nname=Picture\ntype=image\n[par2]\nname=Other\ntype=float\n"
+        "[ps0]\nvoid main() { gl_FragColor = vec4(1.0); }\n");
+    const std::string answers = folder_.write("answers.txt", "/chosen/picture.png\n");
+    // The file button (below the arrows), then a click on a control that is no image.
+    const FxhostRun run = run_fxhost({"panel", "--definition", pictures, "--answers", answers, "--click", "Picture",
+                                      "60,40", "--click", "Other", "1,1"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.err.find("/chosen/picture.png"), std::string::npos) << run.err;
+    EXPECT_EQ(nlohmann::json::parse(run.out)["params"].size(), 2u);
 }
 
 TEST_F(FxhostPanel, APluginErrorIsReportedAndTheStateStillPrinted) {
