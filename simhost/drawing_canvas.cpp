@@ -204,6 +204,17 @@ void DrawingCanvas::paint_rect(const DRAWBOT_ColorRGBA& color, const DRAWBOT_Rec
     cairo_restore(pieces_->cr);
 }
 
+void DrawingCanvas::draw_text(double x, double y, const std::string& text, std::uint8_t level, double size) {
+    std::lock_guard lock(pieces_->mutex);
+    cairo_save(pieces_->cr);
+    cairo_select_font_face(pieces_->cr, "sans-serif", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
+    cairo_set_font_size(pieces_->cr, size);
+    cairo_set_source_rgb(pieces_->cr, level / 255.0, level / 255.0, level / 255.0);
+    cairo_move_to(pieces_->cr, x, y);
+    cairo_show_text(pieces_->cr, text.c_str());
+    cairo_restore(pieces_->cr);
+}
+
 void DrawingCanvas::push_state() {
     std::lock_guard lock(pieces_->mutex);
     cairo_save(pieces_->cr);

@@ -58,6 +58,9 @@ public:
     bool draw_image(const void* image, float x, float y, float opacity);
     // Fills a rectangle with a straight-alpha colour (components 0-1).
     void paint_rect(const DRAWBOT_ColorRGBA& color, const DRAWBOT_RectF32& rect);
+    // Writes `text` (UTF-8) with its baseline's start at `x`, `y` in a grey `level` (0-255),
+    // in the system's sans-serif face at `size` pixels. The host's own panel labels.
+    void draw_text(double x, double y, const std::string& text, std::uint8_t level, double size = 12.0);
     void push_state();
     bool pop_state();  // false when nothing was pushed
     // Images made and not released yet.

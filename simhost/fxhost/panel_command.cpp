@@ -1,4 +1,4 @@
-// fxhost panel [--definition FILE] [--premiere] [--answers FILE] [ACTION]...: applies the
+// fxhost panel [--definition FILE] [--premiere] [--answers FILE] [--png FILE] [ACTION]...: applies the
 // effect in the simulated host, then acts as a user in the effect panel would, one action
 // after the other, each delivered as the host delivers it:
 //   --set NAME=VALUE  change a value, then PF_Cmd_USER_CHANGED_PARAM
@@ -6,10 +6,12 @@
 //   --update          PF_Cmd_UPDATE_PARAMS_UI
 //   --click NAME X,Y  a click on a custom control at control-relative pixels, with the
 //                     left mouse button held, as PF_Cmd_EVENT
-// Dialogs take their answers from the answers file. At the end the panel's state is
+// Dialogs take their answers from the answers file. With --png FILE the panel is also
+// written as a picture, its custom controls drawn by the plug-in. At the end the panel's state is
 // printed as JSON: every parameter with its value, ui flags, stream name and hidden flag
 // and the instance's param_state, and the instance's texts.
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
@@ -22,6 +24,7 @@
 #include "AE_Effect.h"
 #include "host/sequence_state.h"
 #include "simhost/custom_ui_events.h"
+#include "simhost/fxhost/panel_picture.h"
 #include "simhost/fxhost/subcommand.h"
 #include "simhost/loaded_plugin.h"
 #include "simhost/sim_host.h"
@@ -40,6 +43,7 @@ struct PanelOptions {
     std::string definition;
     std::string answers;
     bool premiere = false;
+    std::string png;
     std::vector<Action> actions;
 };
 
@@ -54,6 +58,8 @@ PanelOptions parse_options(const std::vector<std::string>& args) {
             options.definition = args[++i];
         } else if (arg == "--answers" && has_value) {
             options.answers = args[++i];
+        } else if (arg == "--png" && has_value) {
+            options.png = args[++i];
         } else if (arg == "--premiere") {
             options.premiere = true;
         } else if (arg == "--update") {
@@ -72,7 +78,8 @@ PanelOptions parse_options(const std::vector<std::string>& args) {
             options.actions.push_back({Action::set, pair.substr(0, eq), pair.substr(eq + 1), "--set " + pair});
         } else {
             fail("unexpected argument \"" + arg +
-                 "\", expected --definition FILE, --premiere, --answers FILE, --set NAME=VALUE, --press NAME, "
+                 "\", expected --definition FILE, --premiere, --answers FILE, --png FILE, --set NAME=VALUE, --press "
+                 "NAME, "
                  "--click NAME X,Y or --update");
         }
     }
@@ -273,6 +280,37 @@ CommandResult click_control(LoadedPlugin& plugin, SimHost& host, int index, cons
     return deliver_click(plugin, click, MouseButton::left);
 }
 
+// Numbers with six significant digits, as the panel shows them; lists comma-separated.
+std::string shown_value(const nlohmann::json& value) {
+    if (value.is_number()) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%g", value.get<double>());
+        return text;
+    }
+    if (!value.is_array()) return "";
+    std::string joined;
+    for (const nlohmann::json& part : value) joined += (joined.empty() ? "" : ", ") + shown_value(part);
+    return joined;
+}
+
+// Each parameter's value as the panel's picture shows it.
+std::vector<std::string> value_texts(SimHost& host) {
+    std::vector<std::string> texts;
+    for (const AddedParam& param : host.added_params()) {
+        const PF_ParamDef& def = param.def;
+        const std::vector<std::string> items = popup_items(param);
+        if (def.param_type == PF_Param_POPUP && def.u.pd.value >= 1 &&
+            def.u.pd.value <= static_cast<A_long>(items.size())) {
+            texts.push_back(items[static_cast<std::size_t>(def.u.pd.value - 1)]);
+        } else if (def.param_type == PF_Param_CHECKBOX) {
+            texts.push_back(def.u.bd.value != 0 ? "on" : "off");
+        } else {
+            texts.push_back(shown_value(value_json(def)));
+        }
+    }
+    return texts;
+}
+
 // Tells the user what the plug-in answered when it was not plain success.
 bool report(const std::string& what, const CommandResult& result) {
     if (result.shows_message()) std::cerr << "fxhost panel: " << what << ": " << result.message() << "\n";
@@ -322,6 +360,7 @@ int run_panel(const std::vector<std::string>& args) {
         extra.param_index = index;
         ok = report(action.text, plugin.call(PF_Cmd_USER_CHANGED_PARAM, &extra)) && ok;
     }
+    if (!options.png.empty()) write_panel_picture(host, plugin, value_texts(host), options.png);
     std::cout << panel_json(host, plugin).dump(2) << "\n";
     return ok ? 0 : 1;
 }

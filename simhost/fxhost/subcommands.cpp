@@ -14,7 +14,8 @@ const std::vector<Subcommand>& subcommands() {
          "apply the effect and save the project into PROJECT, or reopen PROJECT and print the restored instance",
          run_project},
         {"panel",
-         "[--definition FILE] [--premiere] [--answers FILE] [--set NAME=VALUE | --press NAME | --click NAME X,Y | "
+         "[--definition FILE] [--premiere] [--answers FILE] [--png FILE] [--set NAME=VALUE | --press NAME | --click "
+         "NAME X,Y | "
          "--update]...",
          "apply the effect, act in its panel as a user would, print the panel's state as JSON", run_panel},
     };

@@ -1,7 +1,13 @@
 // fxhost panel: a scripted session in the effect panel, printed as the panel's state.
 #include <gtest/gtest.h>
 
+#include <cairo.h>
+
 #include <nlohmann/json.hpp>
+#include <utility>
+#include <vector>
+
+#include "host/banner_image.h"
 
 #include "tests/fxhost/fxhost_run.h"
 #include "tests/platform/temp_folder.h"
@@ -94,6 +100,51 @@ TEST_F(FxhostPanel, ClickOnTheImageControlsFileButtonAsksForAFile) {
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.err.find("/chosen/picture.png"), std::string::npos) << run.err;
     EXPECT_EQ(nlohmann::json::parse(run.out)["params"].size(), 2u);
+}
+
+// Where the 128 x 128 logo lies in the picture, found by its content; {-1, -1} when nowhere.
+std::pair<int, int> find_logo(cairo_surface_t* picture) {
+    const std::vector<std::uint8_t> rgb = unpack_banner();
+    const int width = cairo_image_surface_get_width(picture);
+    const int height = cairo_image_surface_get_height(picture);
+    const int stride = cairo_image_surface_get_stride(picture);
+    const unsigned char* data = cairo_image_surface_get_data(picture);
+    const auto matches = [&](int left, int top, int x, int y) {
+        const unsigned char* p = data + static_cast<std::ptrdiff_t>(top + y) * stride + (left + x) * 4;
+        const std::uint8_t* want = &rgb[(static_cast<std::size_t>(y) * 128 + x) * 3];
+        return p[0] == want[2] && p[1] == want[1] && p[2] == want[0] && p[3] == 255;
+    };
+    for (int top = 0; top + 128 <= height; ++top)
+        for (int left = 0; left + 128 <= width; ++left) {
+            bool all = true;
+            for (int y = 0; y < 128 && all; ++y)
+                for (int x = 0; x < 128 && all; ++x) all = matches(left, top, x, y);
+            if (all) return {left, top};
+        }
+    return {-1, -1};
+}
+
+TEST_F(FxhostPanel, PngShowsThePanelWithTheControlsThePluginDraws) {
+    const std::string logo = folder_.write(
+        "logo.fxdef",
+        "[settings]\nusegpu=-1\nname=Logo\n[par1]\nname=Banner\ntype=custom\n[par2]\nname=Amount\ntype=float\n"
+        "[ps0]\nvoid main() { gl_FragColor = vec4(1.0); }\n");
+    const std::string png = folder_.path() + "/panel.png";
+    const FxhostRun run = run_fxhost({"panel", "--definition", logo, "--png", png});
+    ASSERT_EQ(run.status, 0) << run.err;
+    cairo_surface_t* picture = cairo_image_surface_create_from_png(png.c_str());
+    ASSERT_EQ(cairo_surface_status(picture), CAIRO_STATUS_SUCCESS) << "no readable PNG at " << png;
+    const auto [left, top] = find_logo(picture);
+    EXPECT_GE(left, 0) << "the banner's logo is not in the picture";
+    EXPECT_GT(top, 0) << "the control lies below its name";
+    EXPECT_GT(cairo_image_surface_get_height(picture), top + 128) << "the next parameter follows the control";
+    cairo_surface_destroy(picture);
+}
+
+TEST_F(FxhostPanel, PngIntoAMissingFolderIsAnError) {
+    const FxhostRun run = panel({"--png", folder_.path() + "/no/such/folder/panel.png"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("cannot write the file"), std::string::npos) << run.err;
 }
 
 TEST_F(FxhostPanel, APluginErrorIsReportedAndTheStateStillPrinted) {
