@@ -274,7 +274,7 @@ CommandResult click_control(LoadedPlugin& plugin, SimHost& host, int index, cons
     const std::vector<double> xy = numbers(action.value, 2, action.text);
     for (const double v : xy)
         if (v != std::trunc(v) || std::fabs(v) > 100000) fail(action.text + ": X,Y are whole pixels");
-    const PF_ParamDef& def = host.added_params()[static_cast<std::size_t>(index - 1)].def;
+    const PF_ParamDef def = host.added_params()[static_cast<std::size_t>(index - 1)].def;
     const PF_LRect frame{0, 0, def.ui_width, def.ui_height};
     PF_EventExtra click = click_event(index, frame, static_cast<int>(xy[0]), static_cast<int>(xy[1]));
     return deliver_click(plugin, click, MouseButton::left);

@@ -1,5 +1,8 @@
 #include "simhost/fxhost/panel_picture.h"
 
+#include <cairo.h>
+#include <fontconfig/fontconfig.h>
+
 #include <algorithm>
 #include <iostream>
 #include <stdexcept>
@@ -62,14 +65,8 @@ std::vector<Row> lay_out(SimHost& host, const std::vector<AddedParam>& params, i
     return rows;
 }
 
-}  // namespace
-
-void write_panel_picture(SimHost& host, LoadedPlugin& plugin, const std::vector<std::string>& values,
-                         const std::string& path) {
-    const std::vector<AddedParam> params = host.added_params();
-    int height = 0;
-    const std::vector<Row> rows = lay_out(host, params, height);
-    DrawingCanvas canvas(kPanelWidth, std::max(height, 2 * kMargin));
+void draw_panel(DrawingCanvas& canvas, LoadedPlugin& plugin, const std::vector<AddedParam>& params,
+                const std::vector<Row>& rows, const std::vector<std::string>& values) {
     canvas.fill(kBackground, kBackground, kBackground);
     for (const Row& row : rows) {
         const PF_ParamDef& def = params[static_cast<std::size_t>(row.index - 1)].def;
@@ -87,7 +84,26 @@ void write_panel_picture(SimHost& host, LoadedPlugin& plugin, const std::vector<
             std::cerr << "fxhost panel: drawing \"" << def.name << "\": the plug-in answered error " << result.result
                       << "\n";
     }
-    if (!canvas.write_png(path)) throw std::runtime_error("fxhost panel: --png " + path + ": cannot write the file");
+}
+
+}  // namespace
+
+void write_panel_picture(SimHost& host, LoadedPlugin& plugin, const std::vector<std::string>& values,
+                         const std::string& path) {
+    const std::vector<AddedParam> params = host.added_params();
+    int height = 0;
+    const std::vector<Row> rows = lay_out(host, params, height);
+    bool written = false;
+    {
+        DrawingCanvas canvas(kPanelWidth, std::max(height, 2 * kMargin));
+        draw_panel(canvas, plugin, params, rows, values);
+        written = canvas.write_png(path);
+    }
+    // The panel is the program's only picture: cairo's and fontconfig's font caches go
+    // with it, so that nothing outlives the command.
+    cairo_debug_reset_static_data();
+    FcFini();
+    if (!written) throw std::runtime_error("fxhost panel: --png " + path + ": cannot write the file");
 }
 
 }  // namespace fx::fxhost

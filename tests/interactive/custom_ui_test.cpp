@@ -121,7 +121,7 @@ TEST_F(CustomUi, ImageControlWithoutPictureIsLeftToTheHost) {
     EXPECT_EQ(canvas_.pixel(20, 40), (std::array<std::uint8_t, 4>{3, 2, 1, 255}));
 }
 
-TEST_F(CustomUi, ImageControlShowsItsThumbnailWithButtons) {
+TEST_F(CustomUi, ImageControlShowsItsThumbnailPixels) {
     const int control = kWidth + 25;
     edit_holder([&](ImageHolder& holder) {
         holder.full = Image{1, 1, 3, {9, 9, 9}};
