@@ -2,11 +2,11 @@
 
 #include "host/image_records.h"
 #include "interactive/image_index.h"
+#include "interactive/image_loading.h"
 #include "interactive/later_actions.h"
 #include "interactive/param_state_reapply.h"
 #include "interactive/param_ui_update.h"
 #include "platform/file_dialog.h"
-#include "platform/regular_file.h"
 
 namespace fx {
 namespace {
@@ -20,7 +20,7 @@ constexpr double kPremiereNudge = 0.0000001;
 constexpr PF_ParamIndex kPremiereNudgedParam = 6;
 
 void choose_file(PanelCommand& command, int image_index, const ImageHolder* holder) {
-    const std::string start = holder != nullptr ? image_dialog_start(holder->siblings) : std::string();
+    const std::string start = holder != nullptr ? image_dialog_start(*holder) : std::string();
     const auto path = platform::FileDialog(platform::FileDialogAction::open, start, "",
                                            platform::ParseFilters("Images:png,jpg,jpeg"));
     if (!path || path->empty()) return;
@@ -48,14 +48,6 @@ void nudge_premiere_cache(PanelCommand& command) {
 }
 
 }  // namespace
-
-std::string image_dialog_start(const std::vector<std::string>& siblings) {
-    if (siblings.empty() || !platform::is_regular_file(siblings.front())) return "";
-    const std::string& first = siblings.front();
-    const std::size_t cut = first.find_last_of("/\\");
-    if (cut == std::string::npos) return "";
-    return first.substr(0, cut + 1) + "*.*";
-}
 
 void ImageControlClick(PanelCommand& command, int index, const PF_EventExtra& event) {
     const int image_index = image_index_of(command.definition, index);

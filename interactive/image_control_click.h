@@ -14,8 +14,4 @@ namespace fx {
 // reaches its render cache).
 void ImageControlClick(PanelCommand& command, int index, const PF_EventExtra& event);
 
-// Where the file dialog starts for a holder's siblings: the first sibling's folder with
-// the pattern "*.*" when that sibling is a file, otherwise nowhere ("").
-std::string image_dialog_start(const std::vector<std::string>& siblings);
-
 }  // namespace fx

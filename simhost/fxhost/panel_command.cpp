@@ -9,7 +9,7 @@
 // Dialogs take their answers from the answers file. With --png FILE the panel is also
 // written as a picture, its custom controls drawn by the plug-in. At the end the panel's state is
 // printed as JSON: every parameter with its value, ui flags, stream name and hidden flag
-// and the instance's param_state, and the instance's texts.
+// and the instance's param_state, and the instance's texts and image references.
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -265,7 +265,10 @@ nlohmann::json panel_json(SimHost& host, const LoadedPlugin& plugin) {
     nlohmann::json texts = nlohmann::json::array();
     if (have_state)
         for (const char* text : state.texts) texts.push_back(text != nullptr ? nlohmann::json(text) : nullptr);
-    return {{"params", params}, {"texts", texts}};
+    nlohmann::json images = nlohmann::json::array();
+    if (have_state)
+        for (const char* path : state.image_paths) images.push_back(path != nullptr ? nlohmann::json(path) : nullptr);
+    return {{"params", params}, {"texts", texts}, {"images", images}};
 }
 
 // The click of --click: the control placed at the panel's origin, so that the point is

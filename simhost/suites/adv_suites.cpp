@@ -1,6 +1,5 @@
-// "PF AE Adv App Suite" versions 1 and 2 and "PF AE Adv Item Suite". Marking the project
-// changed is accepted and recorded (the call log is the project's dirty mark); the rest
-// is not modelled.
+// "PF AE Adv App Suite" versions 1 and 2 and "PF AE Adv Item Suite": only
+// PF_SetProjectDirty is modelled (recorded and accepted); the rest is not yet.
 #include "AE_AdvEffectSuites.h"
 #include "simhost/recorded_call.h"
 #include "simhost/suites/suite_pieces.h"

@@ -48,13 +48,10 @@ protected:
         return deliver_click(plugin_, last_event_, held);
     }
 
-    // The image file the click asked to load, as the loader reported it; "" when none.
-    static std::string requested_image(const CommandResult& r) {
-        const std::string message = r.message();
-        const std::size_t open = message.find('"');
-        const std::size_t close = message.find('"', open + 1);
-        if (open == std::string::npos || close == std::string::npos) return "";
-        return message.substr(open + 1, close - open - 1);
+    // The image reference the picture parameter holds after the click; "" when none.
+    std::string requested_image(const CommandResult&) {
+        const SequenceState s = state();
+        return s.image_paths[0] != nullptr ? s.image_paths[0] : "";
     }
 
     void give_siblings(int count, int current) {
@@ -112,7 +109,30 @@ TEST_F(CustomUi, TitleAreaIsNotDrawnButHandled) {
     EXPECT_EQ(canvas_.pixel(5, 5), (std::array<std::uint8_t, 4>{3, 2, 1, 255}));
 }
 
+TEST_F(CustomUi, ImageControlInItsInitialStateShowsItsThumbnail) {
+    std::vector<std::uint8_t> thumb;
+    edit_holder([&](ImageHolder& holder) {
+        EXPECT_FALSE(holder.full.empty()) << "a new instance shows the placeholder";
+        thumb = holder.thumb.pixels;
+    });
+    ASSERT_EQ(thumb.size(), static_cast<std::size_t>(kWidth + 25) * kHeight * 4);
+    canvas_.fill(0, 0, 0);
+    const CommandResult r = draw(kPicture, kPictureFrame);
+    EXPECT_EQ(r.result, PF_Err_NONE);
+    EXPECT_EQ(last_event_.evt_out_flags, PF_EO_HANDLED_EVENT);
+    int wrong = 0;
+    for (int y = 0; y < kHeight; ++y)
+        for (int x = 0; x < kWidth + 25; ++x) {
+            const auto p = canvas_.pixel(kPictureFrame.left + x, kPictureFrame.top + y);
+            const std::uint8_t* want = &thumb[(static_cast<std::size_t>(y) * (kWidth + 25) + x) * 4];
+            // The thumbnail's alpha is 255 everywhere, so the canvas holds its bytes as they are.
+            if (p[0] != want[0] || p[1] != want[1] || p[2] != want[2] || p[3] != 255) ++wrong;
+        }
+    EXPECT_EQ(wrong, 0);
+}
+
 TEST_F(CustomUi, ImageControlWithoutPictureIsLeftToTheHost) {
+    edit_holder([](ImageHolder& holder) { holder.full = Image{}; });
     canvas_.fill(1, 2, 3);
     const CommandResult r = draw(kPicture, kPictureFrame);
     EXPECT_EQ(r.result, PF_Err_NONE);
