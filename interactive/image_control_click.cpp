@@ -6,7 +6,6 @@
 #include "interactive/later_actions.h"
 #include "interactive/param_state_reapply.h"
 #include "interactive/param_ui_update.h"
-#include "platform/file_dialog.h"
 
 namespace fx {
 namespace {
@@ -20,20 +19,17 @@ constexpr double kPremiereNudge = 0.0000001;
 constexpr PF_ParamIndex kPremiereNudgedParam = 6;
 
 void choose_file(PanelCommand& command, int image_index, const ImageHolder* holder) {
-    const std::string start = holder != nullptr ? image_dialog_start(*holder) : std::string();
-    const auto path = platform::FileDialog(platform::FileDialogAction::open, start, "",
-                                           platform::ParseFilters("Images:png,jpg,jpeg"));
-    if (!path || path->empty()) return;
+    const auto path = choose_image_file(holder != nullptr ? image_dialog_start(*holder) : std::string());
+    if (!path) return;
     load_image_parameter(command, *path, image_index);
     ReapplyParamStates(command);
 }
 
 void step_sibling(PanelCommand& command, int image_index, const ImageHolder& holder, bool next) {
-    const auto count = static_cast<std::int64_t>(holder.siblings.size());
-    const std::int64_t position = (static_cast<std::int64_t>(holder.sibling_index) + (next ? 1 : -1)) % count;
     // A copy: loading replaces the holder's list.
-    const std::string sibling = holder.siblings[static_cast<std::size_t>(position < 0 ? position + count : position)];
-    load_image_parameter(command, sibling, image_index);
+    const auto sibling = sibling_to_step_to(holder, next);
+    if (!sibling) return;
+    load_image_parameter(command, *sibling, image_index);
     ReapplyParamStates(command);
 }
 
