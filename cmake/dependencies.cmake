@@ -22,4 +22,6 @@ find_package(CLI11 REQUIRED)
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(DUKTAPE REQUIRED IMPORTED_TARGET duktape)
 pkg_check_modules(CAIRO REQUIRED IMPORTED_TARGET cairo)
+# cairo's own font library (libcairo2-dev brings libfontconfig-dev): fxhost ends it.
+pkg_check_modules(FONTCONFIG REQUIRED IMPORTED_TARGET fontconfig)
 pkg_check_modules(NETTLE REQUIRED IMPORTED_TARGET nettle)

@@ -40,7 +40,7 @@ PF_Err smart_render(PF_InData* in_data, PF_OutData* out_data, void* extra);
 // Also answers PF_Cmd_UPDATE_PARAMS_UI, with a null extra.
 PF_Err user_changed_param(PF_InData* in_data, PF_OutData* out_data, PF_ParamDef* params[], PF_LayerDef* output,
                           void* extra);
-// interaction_commands.cpp
+// interactive/custom_ui_event.cpp
 PF_Err custom_ui_event(PF_InData* in_data, PF_OutData* out_data, PF_ParamDef* params[], PF_LayerDef* output,
                        void* extra);
 

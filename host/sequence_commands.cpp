@@ -13,6 +13,7 @@
 #include "host/sequence_flat.h"
 #include "host/sequence_state.h"
 #include "host/suite_cache.h"
+#include "interactive/image_loading.h"
 
 namespace fx {
 namespace {
@@ -46,19 +47,14 @@ std::string default_text(const ParamDef& slot) {
     return text;
 }
 
-// No image loader is built in yet: a holder stays in its initial state and the path is
-// kept, so the record saves it again.
-void load_image(SequenceState& live, const char* path, int index) {
-    free_text(live.image_paths[index]);
-    live.image_paths[index] = new_text(path);
-}
-
-void fill_new_live(SequenceState& live, const EffectDefinition& definition) {
+void fill_new_live(SequenceState& live, const EffectDefinition& definition, PF_InData* in_data, PF_OutData* out_data,
+                   PF_ParamDef* params[]) {
     for (int slot = 0; slot < kSlotCount; ++slot) live.param_state[slot] = definition.params[slot].visibility;
     for (int i = 0; i < image_parameter_count(definition); ++i) {
         live.images[i] = create_image_holder(definition.settings.imgwidth, definition.settings.imgheight).release();
         live.image_paths[i] = new_text("");
-        load_image(live, "", i);
+        // Every image parameter starts with the placeholder picture.
+        LoadImage(live, "", in_data, out_data, params, i);
     }
     if (!keeps_texts(definition)) return;
     for (char*& text : live.texts) text = new_text("");
@@ -73,7 +69,7 @@ void fill_new_live(SequenceState& live, const EffectDefinition& definition) {
 
 }  // namespace
 
-PF_Err sequence_setup(PF_InData* in_data, PF_OutData* out_data, PF_ParamDef*[], PF_LayerDef*) {
+PF_Err sequence_setup(PF_InData* in_data, PF_OutData* out_data, PF_ParamDef* params[], PF_LayerDef*) {
     SequenceCommand command(in_data);
     GlobalState* global = command.global();
     if (global == nullptr) return PF_Err_NONE;
@@ -96,7 +92,7 @@ PF_Err sequence_setup(PF_InData* in_data, PF_OutData* out_data, PF_ParamDef*[], 
     std::memset(static_cast<void*>(live), 0, sequence_state_size);
     global->texts_dirty = 1;
     live->is_flat = 0;
-    fill_new_live(*live, effect_definition());
+    fill_new_live(*live, effect_definition(), in_data, out_data, params);
     out_data->sequence_data = handle;
     handles->host_unlock_handle(handle);
     return PF_Err_NONE;
@@ -139,7 +135,7 @@ PF_Err sequence_flatten(PF_InData* in_data, PF_OutData* out_data, PF_ParamDef*[]
     return result;
 }
 
-PF_Err sequence_resetup(PF_InData* in_data, PF_OutData* out_data, PF_ParamDef*[], PF_LayerDef*) {
+PF_Err sequence_resetup(PF_InData* in_data, PF_OutData* out_data, PF_ParamDef* params[], PF_LayerDef*) {
     SequenceCommand command(in_data);
     const PF_HandleSuite1* handles = command.handles();
     PF_Err result = PF_Err_NONE;
@@ -162,8 +158,8 @@ PF_Err sequence_resetup(PF_InData* in_data, PF_OutData* out_data, PF_ParamDef*[]
             for (int i = 0; i < image_parameter_count(definition); ++i) {
                 live->images[i] =
                     create_image_holder(definition.settings.imgwidth, definition.settings.imgheight).release();
-                const std::string path = live->image_paths[i];
-                load_image(*live, path.c_str(), i);
+                const std::string path = live->image_paths[i] != nullptr ? live->image_paths[i] : "";
+                LoadImage(*live, path, in_data, out_data, params, i);
             }
             live->is_flat = 0;
             out_data->sequence_data = handle;

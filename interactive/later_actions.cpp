@@ -1,6 +1,7 @@
 #include "interactive/later_actions.h"
 
 #include "host/host_message.h"
+#include "interactive/image_loading.h"
 
 namespace fx {
 namespace {
@@ -12,8 +13,8 @@ void not_available(PanelCommand& command, const char* what) {
 
 }  // namespace
 
-void load_image_parameter(PanelCommand& command, const std::string&, int) {
-    not_available(command, "Image parameters: loading an image file");
+void load_image_parameter(PanelCommand& command, const std::string& path, int image_index) {
+    LoadImage(command.state, path, command.in_data, command.out_data, command.params, image_index);
 }
 
 void load_listed_preset(PanelCommand& command, int, bool) { not_available(command, "Presets: loading a preset file"); }

@@ -7,10 +7,12 @@
 #include "host/host_application.h"
 #include "interactive/definition_preset.h"
 #include "interactive/group_switch.h"
+#include "interactive/image_index.h"
 #include "interactive/later_actions.h"
 #include "interactive/param_state_reapply.h"
 #include "interactive/param_ui_update.h"
 #include "interactive/script_button.h"
+#include "interactive/sequence_lock.h"
 #include "interactive/text_param_edit.h"
 #include "platform/file_dialog.h"
 
@@ -22,33 +24,6 @@ constexpr int kSavePresetButton = 801;
 constexpr int kPresetFilePopup = 802;
 constexpr int kBuiltInPresetPopup = 3;
 constexpr int kIgnoreVisibility = 666;
-
-// Locks the instance's sequence handle for the command and unlocks it at the end.
-class SequenceLock {
-public:
-    SequenceLock(const PF_HandleSuite1* handles, PF_Handle handle) : handles_(handles), handle_(handle) {
-        if (handle_ != nullptr) state_ = static_cast<SequenceState*>(handles_->host_lock_handle(handle_));
-    }
-    ~SequenceLock() {
-        if (state_ != nullptr) handles_->host_unlock_handle(handle_);
-    }
-    SequenceLock(const SequenceLock&) = delete;
-    SequenceLock& operator=(const SequenceLock&) = delete;
-
-    SequenceState* get() const { return state_; }
-
-private:
-    const PF_HandleSuite1* handles_;
-    PF_Handle handle_;
-    SequenceState* state_ = nullptr;
-};
-
-// Image slots (type 15) among slots 0 .. index, less one.
-int image_index_of(const EffectDefinition& definition, int index) {
-    int count = 0;
-    for (int j = 0; j <= index; ++j) count += definition.params[j].type == kParamImage ? 1 : 0;
-    return std::max(count - 1, 0);
-}
 
 void change_image(PanelCommand& command, int index) {
     const auto path =

@@ -3,8 +3,10 @@
 # AddressSanitizer and UndefinedBehaviorSanitizer into build-fuzz, then fuzzes the
 # definition parser for SECONDS seconds (default 60), starting from tests/fuzz/corpus, and
 # the library-file readers (ELF sections, registration record) for RECORD_SECONDS seconds
-# (default 30), starting from tests/simhost/registration_record_fuzz/corpus; one process
-# each. New interesting inputs go to build-fuzz/fuzz-corpus and build-fuzz/record-corpus
+# (default 30), starting from tests/simhost/registration_record_fuzz/corpus, and the plug-in's PNG
+# and JPEG decoders for PICTURE_SECONDS seconds each (default 20), starting from
+# tests/fuzz/image_corpus; one process each. Picture inputs go to build-fuzz/png-corpus
+# and build-fuzz/jpeg-corpus, their crashes to build-fuzz/png-crash-* and jpeg-crash-*. New interesting inputs go to build-fuzz/fuzz-corpus and build-fuzz/record-corpus
 # (the repository's seeds stay as they are); a crash leaves its input as
 # build-fuzz/crash-* or build-fuzz/record-crash-* and fails the script.
 # The picture readers (PNG, JPEG) get PICTURE_SECONDS (default 20), from
@@ -15,13 +17,15 @@ set -euo pipefail
 seconds=${1:-60}
 record_seconds=${2:-30}
 picture_seconds=${3:-20}
+image_seconds=${picture_seconds}
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 jobs=$(nproc 2>/dev/null || echo 2)
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DFX_FUZZ=ON -DFX_SANITIZE=ON -DFX_BENCHMARKS=OFF >/dev/null
-cmake --build build-fuzz --target parse_definition_fuzzer registration_record_fuzzer picture_decoder_fuzzer -j"$jobs"
+cmake --build build-fuzz --target parse_definition_fuzzer registration_record_fuzzer picture_decoder_fuzzer \
+  png_decoder_fuzzer jpeg_decoder_fuzzer -j"$jobs"
 
 mkdir -p build-fuzz/fuzz-corpus
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
@@ -41,5 +45,15 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   build-fuzz/tests/pictures/picture_decoder_fuzzer \
   -max_total_time="$picture_seconds" -max_len=8192 -timeout=10 -rss_limit_mb=2048 \
   -artifact_prefix=build-fuzz/picture- -print_final_stats=1 build-fuzz/picture-corpus tests/pictures/fuzz_corpus
-echo "fuzz.sh: no crash in ${seconds} s (parser), ${record_seconds} s (registration record) and" \
-  "${picture_seconds} s (picture readers)"
+# Pictures above the decoders' size limit are refused from their headers, so the
+# memory limit holds: -rss_limit_mb catches a decoder that allocates before checking.
+for kind in png jpeg; do
+  mkdir -p "build-fuzz/${kind}-corpus"
+  ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    "build-fuzz/tests/fuzz/${kind}_decoder_fuzzer" \
+    -max_total_time="$image_seconds" -max_len=65536 -timeout=10 -rss_limit_mb=2048 \
+    -artifact_prefix="build-fuzz/${kind}-" -print_final_stats=1 \
+    "build-fuzz/${kind}-corpus" "tests/fuzz/image_corpus/${kind}"
+done
+echo "fuzz.sh: no crash in ${seconds} s (parser), ${record_seconds} s (registration record)," \
+  "${picture_seconds} s (fxhost picture readers) and ${image_seconds} s each (plug-in PNG and JPEG decoders)"

@@ -1,13 +1,17 @@
-// fxhost panel [--definition FILE] [--premiere] [--answers FILE] [ACTION]...: applies the
+// fxhost panel [--definition FILE] [--premiere] [--answers FILE] [--png FILE] [ACTION]...: applies the
 // effect in the simulated host, then acts as a user in the effect panel would, one action
 // after the other, each delivered as the host delivers it:
 //   --set NAME=VALUE  change a value, then PF_Cmd_USER_CHANGED_PARAM
 //   --press NAME      PF_Cmd_USER_CHANGED_PARAM for a button or text parameter
 //   --update          PF_Cmd_UPDATE_PARAMS_UI
-// Dialogs take their answers from the answers file. At the end the panel's state is
+//   --click NAME X,Y  a click on a custom control at control-relative pixels, with the
+//                     left mouse button held, as PF_Cmd_EVENT
+// Dialogs take their answers from the answers file. With --png FILE the panel is also
+// written as a picture, its custom controls drawn by the plug-in. At the end the panel's state is
 // printed as JSON: every parameter with its value, ui flags, stream name and hidden flag
-// and the instance's param_state, and the instance's texts.
+// and the instance's param_state, and the instance's texts and image references.
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
@@ -19,6 +23,8 @@
 
 #include "AE_Effect.h"
 #include "host/sequence_state.h"
+#include "simhost/custom_ui_events.h"
+#include "simhost/fxhost/panel_picture.h"
 #include "simhost/fxhost/subcommand.h"
 #include "simhost/loaded_plugin.h"
 #include "simhost/sim_host.h"
@@ -27,7 +33,7 @@ namespace fx::fxhost {
 namespace {
 
 struct Action {
-    enum Kind { set, press, update } kind;
+    enum Kind { set, press, update, click } kind;
     std::string name;
     std::string value;
     std::string text;  // the argument as given, for messages
@@ -37,6 +43,7 @@ struct PanelOptions {
     std::string definition;
     std::string answers;
     bool premiere = false;
+    std::string png;
     std::vector<Action> actions;
 };
 
@@ -51,6 +58,8 @@ PanelOptions parse_options(const std::vector<std::string>& args) {
             options.definition = args[++i];
         } else if (arg == "--answers" && has_value) {
             options.answers = args[++i];
+        } else if (arg == "--png" && has_value) {
+            options.png = args[++i];
         } else if (arg == "--premiere") {
             options.premiere = true;
         } else if (arg == "--update") {
@@ -58,6 +67,10 @@ PanelOptions parse_options(const std::vector<std::string>& args) {
         } else if (arg == "--press" && has_value) {
             options.actions.push_back({Action::press, args[i + 1], "", arg + " " + args[i + 1]});
             ++i;
+        } else if (arg == "--click" && i + 2 < args.size()) {
+            options.actions.push_back(
+                {Action::click, args[i + 1], args[i + 2], arg + " " + args[i + 1] + " " + args[i + 2]});
+            i += 2;
         } else if (arg == "--set" && has_value) {
             const std::string& pair = args[++i];
             const std::size_t eq = pair.find('=');
@@ -65,8 +78,9 @@ PanelOptions parse_options(const std::vector<std::string>& args) {
             options.actions.push_back({Action::set, pair.substr(0, eq), pair.substr(eq + 1), "--set " + pair});
         } else {
             fail("unexpected argument \"" + arg +
-                 "\", expected --definition FILE, --premiere, --answers FILE, --set NAME=VALUE, --press NAME or "
-                 "--update");
+                 "\", expected --definition FILE, --premiere, --answers FILE, --png FILE, --set NAME=VALUE, --press "
+                 "NAME, "
+                 "--click NAME X,Y or --update");
         }
     }
     return options;
@@ -251,7 +265,53 @@ nlohmann::json panel_json(SimHost& host, const LoadedPlugin& plugin) {
     nlohmann::json texts = nlohmann::json::array();
     if (have_state)
         for (const char* text : state.texts) texts.push_back(text != nullptr ? nlohmann::json(text) : nullptr);
-    return {{"params", params}, {"texts", texts}};
+    nlohmann::json images = nlohmann::json::array();
+    if (have_state)
+        for (const char* path : state.image_paths) images.push_back(path != nullptr ? nlohmann::json(path) : nullptr);
+    return {{"params", params}, {"texts", texts}, {"images", images}};
+}
+
+// The click of --click: the control placed at the panel's origin, so that the point is
+// the same within the control and on the screen.
+CommandResult click_control(LoadedPlugin& plugin, SimHost& host, int index, const Action& action) {
+    const std::vector<double> xy = numbers(action.value, 2, action.text);
+    for (const double v : xy)
+        if (v != std::trunc(v) || std::fabs(v) > 100000) fail(action.text + ": X,Y are whole pixels");
+    const PF_ParamDef def = host.added_params()[static_cast<std::size_t>(index - 1)].def;
+    const PF_LRect frame{0, 0, def.ui_width, def.ui_height};
+    PF_EventExtra click = click_event(index, frame, static_cast<int>(xy[0]), static_cast<int>(xy[1]));
+    return deliver_click(plugin, click, MouseButton::left);
+}
+
+// Numbers with six significant digits, as the panel shows them; lists comma-separated.
+std::string shown_value(const nlohmann::json& value) {
+    if (value.is_number()) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%g", value.get<double>());
+        return text;
+    }
+    if (!value.is_array()) return "";
+    std::string joined;
+    for (const nlohmann::json& part : value) joined += (joined.empty() ? "" : ", ") + shown_value(part);
+    return joined;
+}
+
+// Each parameter's value as the panel's picture shows it.
+std::vector<std::string> value_texts(SimHost& host) {
+    std::vector<std::string> texts;
+    for (const AddedParam& param : host.added_params()) {
+        const PF_ParamDef& def = param.def;
+        const std::vector<std::string> items = popup_items(param);
+        if (def.param_type == PF_Param_POPUP && def.u.pd.value >= 1 &&
+            def.u.pd.value <= static_cast<A_long>(items.size())) {
+            texts.push_back(items[static_cast<std::size_t>(def.u.pd.value - 1)]);
+        } else if (def.param_type == PF_Param_CHECKBOX) {
+            texts.push_back(def.u.bd.value != 0 ? "on" : "off");
+        } else {
+            texts.push_back(shown_value(value_json(def)));
+        }
+    }
+    return texts;
 }
 
 // Tells the user what the plug-in answered when it was not plain success.
@@ -290,6 +350,10 @@ int run_panel(const std::vector<std::string>& args) {
             continue;
         }
         const int index = find_param(host, action.name, action.text);
+        if (action.kind == Action::click) {
+            ok = report(action.text, click_control(plugin, host, index, action)) && ok;
+            continue;
+        }
         if (action.kind == Action::set) {
             const std::vector<AddedParam> added = host.added_params();
             set_value(*host.param_list()[static_cast<std::size_t>(index)], added[static_cast<std::size_t>(index - 1)],
@@ -299,6 +363,7 @@ int run_panel(const std::vector<std::string>& args) {
         extra.param_index = index;
         ok = report(action.text, plugin.call(PF_Cmd_USER_CHANGED_PARAM, &extra)) && ok;
     }
+    if (!options.png.empty()) write_panel_picture(host, plugin, value_texts(host), options.png);
     std::cout << panel_json(host, plugin).dump(2) << "\n";
     return ok ? 0 : 1;
 }

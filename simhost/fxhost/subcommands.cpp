@@ -13,7 +13,10 @@ const std::vector<Subcommand>& subcommands() {
         {"project", "save [--definition FILE] [--premiere] --output PROJECT | load PROJECT [--definition FILE]",
          "apply the effect and save the project into PROJECT, or reopen PROJECT and print the restored instance",
          run_project},
-        {"panel", "[--definition FILE] [--premiere] [--answers FILE] [--set NAME=VALUE | --press NAME | --update]...",
+        {"panel",
+         "[--definition FILE] [--premiere] [--answers FILE] [--png FILE] [--set NAME=VALUE | --press NAME | --click "
+         "NAME X,Y | "
+         "--update]...",
          "apply the effect, act in its panel as a user would, print the panel's state as JSON", run_panel},
         {"render",
          "[--definition FILE] [--input FILE]... [--set NAME=VALUE]... [--depth 8|16|32] [--size WxH] "

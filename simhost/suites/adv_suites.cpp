@@ -1,4 +1,5 @@
-// "PF AE Adv App Suite" versions 1 and 2 and "PF AE Adv Item Suite": not modelled yet.
+// "PF AE Adv App Suite" versions 1 and 2 and "PF AE Adv Item Suite": only
+// PF_SetProjectDirty is modelled (recorded and accepted); the rest is not yet.
 #include "AE_AdvEffectSuites.h"
 #include "simhost/recorded_call.h"
 #include "simhost/suites/suite_pieces.h"
@@ -9,7 +10,7 @@ namespace {
 // The functions both versions of the app suite have; version 2 adds PF_AppendInfoText.
 template <FixedName Source, typename Table>
 void fill_app_functions(Table& t) {
-    t.PF_SetProjectDirty = unmodelled<Source, "PF_SetProjectDirty">(t.PF_SetProjectDirty);
+    t.PF_SetProjectDirty = accepted<Source, "PF_SetProjectDirty">(t.PF_SetProjectDirty);
     t.PF_SaveProject = unmodelled<Source, "PF_SaveProject">(t.PF_SaveProject);
     t.PF_SaveBackgroundState = unmodelled<Source, "PF_SaveBackgroundState">(t.PF_SaveBackgroundState);
     t.PF_ForceForeground = unmodelled<Source, "PF_ForceForeground">(t.PF_ForceForeground);

@@ -1,7 +1,13 @@
 // fxhost panel: a scripted session in the effect panel, printed as the panel's state.
 #include <gtest/gtest.h>
 
+#include <cairo.h>
+
 #include <nlohmann/json.hpp>
+#include <utility>
+#include <vector>
+
+#include "host/banner_image.h"
 
 #include "tests/fxhost/fxhost_run.h"
 #include "tests/platform/temp_folder.h"
@@ -70,6 +76,9 @@ TEST_F(FxhostPanel, BadActionsAreRefusedWithAReason) {
         {{"--set", "Run=1"}, "--set Run=1: this parameter has no value to set; --press it instead"},
         {{"--set", "=1"}, "--set =1: expected NAME=VALUE"},
         {{"--jump"}, "unexpected argument \"--jump\""},
+        {{"--click", "Shape", "3"}, "--click Shape 3: expected 2 numbers separated by commas"},
+        {{"--click", "Shape", "1.5,2"}, "--click Shape 1.5,2: X,Y are whole pixels"},
+        {{"--click", "Nope", "1,2"}, "--click Nope 1,2: the panel has no parameter \"Nope\""},
     };
     for (const auto& row : rows) {
         const FxhostRun run = panel(row.args);
@@ -77,6 +86,66 @@ TEST_F(FxhostPanel, BadActionsAreRefusedWithAReason) {
         EXPECT_NE(run.err.find(row.message), std::string::npos) << run.err;
         EXPECT_TRUE(run.out.empty()) << run.out;
     }
+}
+
+TEST_F(FxhostPanel, ClickOnTheImageControlsFileButtonAsksForAFile) {
+    const std::string pictures = folder_.write(
+        "pictures.fxdef",
+        "[settings]\nusegpu=-1\nname=Pictures\n[par1]\nname=Picture\ntype=image\n[par2]\nname=Other\ntype=float\n"
+        "[ps0]\nvoid main() { gl_FragColor = vec4(1.0); }\n");
+    const std::string answers = folder_.write("answers.txt", "/chosen/picture.png\n");
+    // The file button (below the arrows), then a click on a control that is no image.
+    const FxhostRun run = run_fxhost({"panel", "--definition", pictures, "--answers", answers, "--click", "Picture",
+                                      "60,40", "--click", "Other", "1,1"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const nlohmann::json state = nlohmann::json::parse(run.out);
+    EXPECT_EQ(state["images"][0], "/chosen/picture.png");
+    EXPECT_EQ(state["params"].size(), 2u);
+}
+
+// Where the 128 x 128 logo lies in the picture, found by its content; {-1, -1} when nowhere.
+std::pair<int, int> find_logo(cairo_surface_t* picture) {
+    const std::vector<std::uint8_t> rgb = unpack_banner();
+    const int width = cairo_image_surface_get_width(picture);
+    const int height = cairo_image_surface_get_height(picture);
+    const int stride = cairo_image_surface_get_stride(picture);
+    const unsigned char* data = cairo_image_surface_get_data(picture);
+    const auto matches = [&](int left, int top, int x, int y) {
+        const unsigned char* p = data + static_cast<std::ptrdiff_t>(top + y) * stride + (left + x) * 4;
+        const std::uint8_t* want = &rgb[(static_cast<std::size_t>(y) * 128 + x) * 3];
+        return p[0] == want[2] && p[1] == want[1] && p[2] == want[0] && p[3] == 255;
+    };
+    for (int top = 0; top + 128 <= height; ++top)
+        for (int left = 0; left + 128 <= width; ++left) {
+            bool all = true;
+            for (int y = 0; y < 128 && all; ++y)
+                for (int x = 0; x < 128 && all; ++x) all = matches(left, top, x, y);
+            if (all) return {left, top};
+        }
+    return {-1, -1};
+}
+
+TEST_F(FxhostPanel, PngShowsThePanelWithTheControlsThePluginDraws) {
+    const std::string logo = folder_.write(
+        "logo.fxdef",
+        "[settings]\nusegpu=-1\nname=Logo\n[par1]\nname=Banner\ntype=custom\n[par2]\nname=Amount\ntype=float\n"
+        "[ps0]\nvoid main() { gl_FragColor = vec4(1.0); }\n");
+    const std::string png = folder_.path() + "/panel.png";
+    const FxhostRun run = run_fxhost({"panel", "--definition", logo, "--png", png});
+    ASSERT_EQ(run.status, 0) << run.err;
+    cairo_surface_t* picture = cairo_image_surface_create_from_png(png.c_str());
+    ASSERT_EQ(cairo_surface_status(picture), CAIRO_STATUS_SUCCESS) << "no readable PNG at " << png;
+    const auto [left, top] = find_logo(picture);
+    EXPECT_GE(left, 0) << "the banner's logo is not in the picture";
+    EXPECT_GT(top, 0) << "the control lies below its name";
+    EXPECT_GT(cairo_image_surface_get_height(picture), top + 128) << "the next parameter follows the control";
+    cairo_surface_destroy(picture);
+}
+
+TEST_F(FxhostPanel, PngIntoAMissingFolderIsAnError) {
+    const FxhostRun run = panel({"--png", folder_.path() + "/no/such/folder/panel.png"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("cannot write the file"), std::string::npos) << run.err;
 }
 
 TEST_F(FxhostPanel, APluginErrorIsReportedAndTheStateStillPrinted) {

@@ -251,8 +251,10 @@ INSTANTIATE_TEST_SUITE_P(
         SweepCase{"params_setup", false, {PF_Cmd_GLOBAL_SETUP}, PF_Cmd_PARAMS_SETUP, {}, params_setup_rule},
         SweepCase{"params_setup_premiere", true, {PF_Cmd_GLOBAL_SETUP}, PF_Cmd_PARAMS_SETUP, {}, params_setup_rule},
         // Suite acquired by the command's cache, global lock, suite of the record's cache,
-        // new handle, its lock, its unlock, global unlock, release. What set-up throws is
-        // swallowed (0); a record it cannot fill is no record.
+        // new handle, its lock, the picture's load (app suite, PF_SetProjectDirty, global
+        // lock and unlock, release: none of them can fail the set-up), its unlock, global
+        // unlock, release. What set-up throws is swallowed (0); a record it cannot fill is
+        // no record.
         SweepCase{"sequence_setup",
                   false,
                   kSetUp,
@@ -262,6 +264,11 @@ INSTANTIATE_TEST_SUITE_P(
                    {0, A::none},
                    {PF_Err_OUT_OF_MEMORY, A::none},
                    {k512, A::none},
+                   {0, A::live},
+                   {0, A::live},
+                   {0, A::live},
+                   {0, A::live},
+                   {0, A::live},
                    {0, A::live},
                    {0, A::live},
                    {0, A::live}},
@@ -284,13 +291,28 @@ INSTANTIATE_TEST_SUITE_P(
             PF_Cmd_SEQUENCE_FLATTEN,
             {{0}, {0, A::flat}, {0}, {k512}, {k512}, {k512}, {0, A::flat}, {0, A::flat}, {0, A::flat}, {0, A::flat}},
             {}},
-        // Suite, global lock, flat lock, its size, new handle, its lock, flat disposal, new
-        // unlock, global unlock, release. Without a new record the flat one stays.
+        // Suite, global lock, flat lock, its size, new handle, its lock, the picture's load
+        // (five calls, as in set-up), flat disposal, new unlock, global unlock, release.
+        // Without a new record the flat one stays.
         SweepCase{"sequence_resetup",
                   false,
                   kFlat,
                   PF_Cmd_SEQUENCE_RESETUP,
-                  {{0}, {0, A::live}, {0}, {0}, {0}, {k512}, {0, A::live}, {0, A::live}, {0, A::live}, {0, A::live}},
+                  {{0},
+                   {0, A::live},
+                   {0},
+                   {0},
+                   {0},
+                   {k512},
+                   {0, A::live},
+                   {0, A::live},
+                   {0, A::live},
+                   {0, A::live},
+                   {0, A::live},
+                   {0, A::live},
+                   {0, A::live},
+                   {0, A::live},
+                   {0, A::live}},
                   {}},
         // Suite, global lock, record lock, its size, disposal, global unlock, release. The
         // host forgets the instance whatever happens.

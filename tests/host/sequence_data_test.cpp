@@ -114,7 +114,10 @@ TEST_F(SequenceData, SetUpBuildsTheLiveRecordFromTheDefinition) {
     for (int i : {0, 1}) {
         ASSERT_NE(live.images[i], nullptr) << i;
         EXPECT_EQ(live.images[i]->thumb.pixels.size(), 65u * 30u * 4u);
-        EXPECT_TRUE(live.images[i]->full.empty());
+        // Every image parameter starts with the 40 x 30 checkerboard placeholder.
+        EXPECT_EQ(live.images[i]->full.width, 40u);
+        EXPECT_EQ(live.images[i]->full.height, 30u);
+        EXPECT_EQ(live.images[i]->full.channels, 3);
         ASSERT_NE(live.image_paths[i], nullptr);
         EXPECT_STREQ(live.image_paths[i], "");
     }

@@ -1,0 +1,114 @@
+#include "picture_files.h"
+
+#include <png.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+#include <jpeglib.h>
+
+#include <gtest/gtest.h>
+
+namespace fx::test {
+
+void write_png(const std::string& path, const PngSpec& spec) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr) throw std::runtime_error("picture_files: cannot write " + path);
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(png);
+    if (setjmp(png_jmpbuf(png))) {
+        png_destroy_write_struct(&png, &info);
+        std::fclose(file);
+        throw std::runtime_error("picture_files: libpng failed writing " + path);
+    }
+    png_init_io(png, file);
+    png_set_IHDR(png, info, spec.width, spec.height, spec.bit_depth, spec.color_type,
+                 spec.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+                 PNG_FILTER_TYPE_DEFAULT);
+    std::vector<png_color> palette;
+    for (std::size_t i = 0; i + 2 < spec.palette.size(); i += 3)
+        palette.push_back({spec.palette[i], spec.palette[i + 1], spec.palette[i + 2]});
+    if (!palette.empty()) png_set_PLTE(png, info, palette.data(), static_cast<int>(palette.size()));
+    if (!spec.palette_alpha.empty())
+        png_set_tRNS(png, info, spec.palette_alpha.data(), static_cast<int>(spec.palette_alpha.size()), nullptr);
+    if (spec.transparent_colour) {
+        png_color_16 colour{};
+        colour.gray = static_cast<png_uint_16>(spec.trns[0]);
+        colour.red = static_cast<png_uint_16>(spec.trns[0]);
+        colour.green = static_cast<png_uint_16>(spec.trns[1]);
+        colour.blue = static_cast<png_uint_16>(spec.trns[2]);
+        png_set_tRNS(png, info, nullptr, 0, &colour);
+    }
+    png_write_info(png, info);
+    if (spec.bit_depth < 8) png_set_packing(png);
+    const int channels = png_get_channels(png, info);
+    const int bytes = spec.bit_depth == 16 ? 2 : 1;
+    std::vector<png_byte> data(static_cast<std::size_t>(spec.width) * spec.height * channels * bytes);
+    for (std::size_t i = 0; i < spec.samples.size(); ++i) {
+        if (bytes == 2) {
+            data[i * 2] = static_cast<png_byte>(spec.samples[i] >> 8);
+            data[i * 2 + 1] = static_cast<png_byte>(spec.samples[i] & 0xff);
+        } else {
+            data[i] = static_cast<png_byte>(spec.samples[i]);
+        }
+    }
+    std::vector<png_bytep> rows(spec.height);
+    for (int y = 0; y < spec.height; ++y)
+        rows[y] = data.data() + static_cast<std::size_t>(y) * spec.width * channels * bytes;
+    png_write_image(png, rows.data());
+    png_write_end(png, nullptr);
+    png_destroy_write_struct(&png, &info);
+    std::fclose(file);
+}
+
+void write_jpeg(const std::string& path, const JpegSpec& spec) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr) throw std::runtime_error("picture_files: cannot write " + path);
+    jpeg_compress_struct info{};
+    jpeg_error_mgr errors{};
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&info);
+    jpeg_stdio_dest(&info, file);
+    info.image_width = spec.width;
+    info.image_height = spec.height;
+    info.input_components = spec.components;
+    info.in_color_space = spec.components == 1 ? JCS_GRAYSCALE : spec.components == 3 ? JCS_RGB : JCS_CMYK;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, 100, TRUE);
+    if (spec.components == 4) {
+        jpeg_set_colorspace(&info, JCS_CMYK);
+        info.write_Adobe_marker = spec.adobe_marker ? TRUE : FALSE;
+    }
+    // No chroma subsampling, so flat colour blocks keep their colour up to their edges.
+    for (int c = 0; c < info.num_components; ++c) info.comp_info[c].h_samp_factor = info.comp_info[c].v_samp_factor = 1;
+    if (spec.progressive) jpeg_simple_progression(&info);
+    jpeg_start_compress(&info, TRUE);
+    const std::size_t row_bytes = static_cast<std::size_t>(spec.width) * spec.components;
+    while (info.next_scanline < info.image_height) {
+        JSAMPROW row = const_cast<JSAMPLE*>(spec.samples.data() + info.next_scanline * row_bytes);
+        jpeg_write_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    std::fclose(file);
+}
+
+std::vector<std::uint8_t> read_bytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void write_bytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string temp_path(const std::string& stem) {
+    static int count = 0;
+    return ::testing::TempDir() + "images_" + std::to_string(getpid()) + "_" + std::to_string(++count) + "_" + stem;
+}
+
+}  // namespace fx::test
