@@ -1,7 +1,7 @@
 #pragma once
-// The image and preset actions of a parameter change. Loading images from files and
-// reading and writing preset files are not part of the engine yet: each of these tells
-// the user so in the host's message area and changes nothing.
+// The image and preset actions of a parameter change. Decoding images from files is not
+// part of the engine yet: the image's reference is kept and the user is told so in the
+// host's message area. The preset actions are in preset_actions.cpp.
 #include <string>
 
 #include "interactive/panel_command.h"
