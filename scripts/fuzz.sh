@@ -1,24 +1,27 @@
 #!/usr/bin/env bash
-# fuzz.sh [SECONDS] [RECORD_SECONDS]: builds the libFuzzer targets with clang,
+# fuzz.sh [SECONDS] [RECORD_SECONDS] [PRESET_SECONDS]: builds the libFuzzer targets with clang,
 # AddressSanitizer and UndefinedBehaviorSanitizer into build-fuzz, then fuzzes the
 # definition parser for SECONDS seconds (default 60), starting from tests/fuzz/corpus, and
 # the library-file readers (ELF sections, registration record) for RECORD_SECONDS seconds
-# (default 30), starting from tests/simhost/registration_record_fuzz/corpus; one process
-# each. New interesting inputs go to build-fuzz/fuzz-corpus and build-fuzz/record-corpus
-# (the repository's seeds stay as they are); a crash leaves its input as
-# build-fuzz/crash-* or build-fuzz/record-crash-* and fails the script.
+# (default 30), starting from tests/simhost/registration_record_fuzz/corpus, and the
+# preset reader for PRESET_SECONDS seconds (default 30), starting from
+# tests/fuzz/preset_corpus; one process each. New interesting inputs go to
+# build-fuzz/fuzz-corpus, build-fuzz/record-corpus and build-fuzz/preset-corpus (the
+# repository's seeds stay as they are); a crash leaves its input as build-fuzz/crash-*,
+# build-fuzz/record-crash-* or build-fuzz/preset-crash-* and fails the script.
 # The fuzz environment answers "#include big:<piece>" with <piece> repeated up to 2 MiB,
 # so the short "bounds_" seeds reach the parser's size bounds within -max_len.
 set -euo pipefail
 seconds=${1:-60}
 record_seconds=${2:-30}
+preset_seconds=${3:-30}
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 jobs=$(nproc 2>/dev/null || echo 2)
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DFX_FUZZ=ON -DFX_SANITIZE=ON -DFX_BENCHMARKS=OFF >/dev/null
-cmake --build build-fuzz --target parse_definition_fuzzer registration_record_fuzzer -j"$jobs"
+cmake --build build-fuzz --target parse_definition_fuzzer registration_record_fuzzer preset_reader_fuzzer -j"$jobs"
 
 mkdir -p build-fuzz/fuzz-corpus
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
@@ -33,4 +36,11 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   -max_total_time="$record_seconds" -max_len=4096 -timeout=10 -rss_limit_mb=2048 \
   -dict=tests/simhost/registration_record_fuzz/pipl.dict -artifact_prefix=build-fuzz/record- \
   -print_final_stats=1 build-fuzz/record-corpus tests/simhost/registration_record_fuzz/corpus
-echo "fuzz.sh: no crash in ${seconds} s (parser) and ${record_seconds} s (registration record)"
+
+mkdir -p build-fuzz/preset-corpus
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  build-fuzz/tests/fuzz/preset_reader_fuzzer \
+  -max_total_time="$preset_seconds" -max_len=4096 -timeout=10 -rss_limit_mb=2048 \
+  -artifact_prefix=build-fuzz/preset- -print_final_stats=1 build-fuzz/preset-corpus tests/fuzz/preset_corpus
+echo "fuzz.sh: no crash in ${seconds} s (parser), ${record_seconds} s (registration record) and" \
+  "${preset_seconds} s (preset reader)"
