@@ -305,6 +305,40 @@ TEST_F(PresetFile, AFileThatCannotBeWrittenIsReported) {
     EXPECT_EQ(r.message().rfind("Presets: ", 0), 0u) << r.message();
 }
 
+TEST_F(PresetFile, ASlotWithSpecial777IsNotLoaded) {
+    start(
+        "[par1]\nname=Loaded\ntype=float\n[par2]\nname=Kept\ntype=float\nspecial=777\n"
+        "[par3]\nname=Load\ntype=button\nflags=800\n[par4]\nname=Save\ntype=button\nflags=801\n");
+    const std::string file = path("777.fxpr");
+    answers(file + "\n" + file + "\n");
+    param(1).u.fs_d.value = 0.5;
+    param(2).u.fs_d.value = 0.5;
+    ASSERT_EQ(change(4).result, PF_Err_NONE);
+    EXPECT_EQ(plain_text(file), "2|0.5|0|0\r\n3|0.5|0|0\r\nV0|0|0|0|0|\r\n") << "both are written";
+    param(1).u.fs_d.value = 0.25;
+    param(2).u.fs_d.value = 0.25;
+    ASSERT_EQ(change(3).result, PF_Err_NONE);
+    EXPECT_EQ(param(1).u.fs_d.value, 0.5);
+    EXPECT_EQ(param(2).u.fs_d.value, 0.25);
+}
+
+// A text parameter may address a text entry past the count of text parameters; its text
+// is carried all the same.
+TEST_F(PresetFile, ATextAddressedPastTheTextCountIsKept) {
+    start(
+        "[par1]\nname=Note\ntype=text\nflags=2\nmax=20\n"
+        "[par2]\nname=Load\ntype=button\nflags=800\n[par3]\nname=Save\ntype=button\nflags=801\n");
+    const std::string file = path("text.fxpr");
+    answers("1 Remember\n" + file + "\n1 Forgot\n" + file + "\n");
+    ASSERT_EQ(change(1).result, PF_Err_NONE);
+    ASSERT_EQ(change(3).result, PF_Err_NONE);
+    EXPECT_EQ(plain_text(file), "2|0|0|0\r\nT\r\nT\r\nTRemember\r\nV0|0|0|0|\r\n");
+    ASSERT_EQ(change(1).result, PF_Err_NONE);
+    ASSERT_EQ(text(2), "Forgot");
+    ASSERT_EQ(change(2).result, PF_Err_NONE);
+    EXPECT_EQ(text(2), "Remember");
+}
+
 // The popup lists the preset files of the all-users data folder's "basedir" folder.
 TEST_F(PresetFile, ThePresetPopupLoadsItsEntryAndSkipsTheFirst) {
     const fs::path presets = folder_ / "common" / "Looks";
