@@ -1,5 +1,6 @@
 #include "interactive/preset_lines.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace fx {
@@ -61,7 +62,11 @@ std::optional<std::vector<std::string>> preset_lines(std::string_view plain) {
         if (!well_formed(line)) return std::nullopt;
         lines.emplace_back(line);
     }
-    if (lines.empty() || lines.back().front() != 'V') return std::nullopt;
+    // One visibility line, the last: with a second one earlier, a file cut right after
+    // that one would pass as whole.
+    const auto visibility_lines =
+        std::count_if(lines.begin(), lines.end(), [](const std::string& line) { return line.front() == 'V'; });
+    if (visibility_lines != 1 || lines.back().front() != 'V') return std::nullopt;
     return lines;
 }
 

@@ -10,8 +10,8 @@
 namespace fx {
 
 // The text's lines, each trimmed of blanks, tabs, CR and LF, empty ones dropped; nothing
-// unless the text ends with its last line's line end, that last line is the visibility
-// line, no line holds a control character other than a tab, every visibility field and
+// unless the text ends with its last line's line end, that last line is the only
+// visibility line, no line holds a control character other than a tab, every visibility field and
 // every field of a value line is a number, and a value line has at least one field.
 std::optional<std::vector<std::string>> preset_lines(std::string_view plain);
 

@@ -110,8 +110,9 @@ TEST(PresetLines, AcceptsOnlyWholePresets) {
         {"Xyz\r\nV0|\r\n", false},         // a line of no known kind
         {"TA\x01"
          "B\r\nV0|\r\n",
-         false},               // a control character
-        {"V0|x|\r\n", false},  // a visibility field that is no number
+         false},                        // a control character
+        {"V0|x|\r\n", false},           // a visibility field that is no number
+        {"V\r\nTA\r\nV0|\r\n", false},  // two visibility lines
         {"", false},
     };
     for (const auto& row : rows) EXPECT_EQ(preset_lines(row.text).has_value(), row.whole) << row.text;
