@@ -1,7 +1,5 @@
 #pragma once
-// The image and preset actions of a parameter change. Reading and writing preset files
-// are not part of the engine yet: each of those tells the user so in the host's message
-// area and changes nothing.
+// The image actions of a parameter change; the preset actions are in preset_actions.cpp.
 #include <string>
 
 #include "interactive/panel_command.h"

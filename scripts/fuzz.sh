@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# fuzz.sh [SECONDS] [RECORD_SECONDS] [PICTURE_SECONDS]: builds the libFuzzer targets with clang,
+# fuzz.sh [SECONDS] [RECORD_SECONDS] [PICTURE_SECONDS] [PRESET_SECONDS]: builds the libFuzzer targets with clang,
 # AddressSanitizer and UndefinedBehaviorSanitizer into build-fuzz, then fuzzes the
 # definition parser for SECONDS seconds (default 60), starting from tests/fuzz/corpus, and
 # the library-file readers (ELF sections, registration record) for RECORD_SECONDS seconds
@@ -9,8 +9,9 @@
 # and build-fuzz/jpeg-corpus, their crashes to build-fuzz/png-crash-* and jpeg-crash-*. New interesting inputs go to build-fuzz/fuzz-corpus and build-fuzz/record-corpus
 # (the repository's seeds stay as they are); a crash leaves its input as
 # build-fuzz/crash-* or build-fuzz/record-crash-* and fails the script.
-# The picture readers (PNG, JPEG) get PICTURE_SECONDS (default 20), from
-# tests/pictures/fuzz_corpus.
+# The fxhost picture readers get PICTURE_SECONDS (default 20), from tests/pictures/fuzz_corpus;
+# the preset reader PRESET_SECONDS (default 30), from tests/fuzz/preset_corpus (new inputs in
+# build-fuzz/preset-corpus, crashes as build-fuzz/preset-crash-*).
 # The fuzz environment answers "#include big:<piece>" with <piece> repeated up to 2 MiB,
 # so the short "bounds_" seeds reach the parser's size bounds within -max_len.
 set -euo pipefail
@@ -18,6 +19,7 @@ seconds=${1:-60}
 record_seconds=${2:-30}
 picture_seconds=${3:-20}
 image_seconds=${picture_seconds}
+preset_seconds=${4:-30}
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 jobs=$(nproc 2>/dev/null || echo 2)
@@ -25,7 +27,7 @@ jobs=$(nproc 2>/dev/null || echo 2)
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DFX_FUZZ=ON -DFX_SANITIZE=ON -DFX_BENCHMARKS=OFF >/dev/null
 cmake --build build-fuzz --target parse_definition_fuzzer registration_record_fuzzer picture_decoder_fuzzer \
-  png_decoder_fuzzer jpeg_decoder_fuzzer -j"$jobs"
+  png_decoder_fuzzer jpeg_decoder_fuzzer preset_reader_fuzzer -j"$jobs"
 
 mkdir -p build-fuzz/fuzz-corpus
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
@@ -55,5 +57,11 @@ for kind in png jpeg; do
     -artifact_prefix="build-fuzz/${kind}-" -print_final_stats=1 \
     "build-fuzz/${kind}-corpus" "tests/fuzz/image_corpus/${kind}"
 done
+mkdir -p build-fuzz/preset-corpus
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  build-fuzz/tests/fuzz/preset_reader_fuzzer \
+  -max_total_time="$preset_seconds" -max_len=4096 -timeout=10 -rss_limit_mb=2048 \
+  -artifact_prefix=build-fuzz/preset- -print_final_stats=1 build-fuzz/preset-corpus tests/fuzz/preset_corpus
 echo "fuzz.sh: no crash in ${seconds} s (parser), ${record_seconds} s (registration record)," \
-  "${picture_seconds} s (fxhost picture readers) and ${image_seconds} s each (plug-in PNG and JPEG decoders)"
+  "${picture_seconds} s (fxhost picture readers), ${image_seconds} s each (plug-in PNG and JPEG decoders)" \
+  "and ${preset_seconds} s (preset reader)"

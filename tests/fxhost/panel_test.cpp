@@ -3,6 +3,7 @@
 
 #include <cairo.h>
 
+#include <filesystem>
 #include <nlohmann/json.hpp>
 #include <utility>
 #include <vector>
@@ -158,6 +159,35 @@ TEST_F(FxhostPanel, APluginErrorIsReportedAndTheStateStillPrinted) {
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("--press Run: the plug-in answered error 1"), std::string::npos) << run.err;
     EXPECT_EQ(nlohmann::json::parse(run.out)["params"][0]["name"], "Run");
+}
+
+}  // namespace
+}  // namespace fx::test
+
+namespace fx::test {
+namespace {
+
+// Preset buttons in the panel: a preset saved in one session loads in the next.
+TEST(FxhostPanelPresets, APresetSavedInOneSessionLoadsInTheNext) {
+    TempFolder folder;
+    const std::string with_presets = std::string(definition) +
+                                     "[par7]\nname=Save\ntype=button\nflags=801\n"
+                                     "[par8]\nname=Load\ntype=button\nflags=800\n";
+    const std::string file = folder.write("demo.fxdef", with_presets);
+    const std::string preset = folder / "look";
+    const FxhostRun saved =
+        run_fxhost({"panel", "--definition", file, "--answers", folder.write("save.txt", "1 Stored\n" + preset + "\n"),
+                    "--set", "Shape=Square", "--press", "Title: ?", "--press", "Save"});
+    ASSERT_EQ(saved.status, 0) << saved.err;
+    ASSERT_TRUE(std::filesystem::exists(preset + ".fxpr")) << "the extension is appended";
+
+    const FxhostRun loaded = run_fxhost(
+        {"panel", "--definition", file, "--answers", folder.write("load.txt", preset + ".fxpr\n"), "--press", "Load"});
+    ASSERT_EQ(loaded.status, 0) << loaded.err;
+    const nlohmann::json state = nlohmann::json::parse(loaded.out);
+    EXPECT_EQ(state["params"][5]["value"], 2);
+    EXPECT_EQ(state["texts"][1], "Stored");
+    EXPECT_EQ(state["params"][3]["stream_name"], "Title: Stored");
 }
 
 }  // namespace

@@ -159,18 +159,5 @@ TEST_F(PanelUpdate, ShaderRelevantChangesMarkTheTextsDirty) {
     }
 }
 
-TEST_F(PanelUpdate, PresetActionsSayTheyAreNotAvailableYet) {
-    start(
-        "[par1]\nname=Picture\ntype=image\n"
-        "[par2]\nname=Load\ntype=button\nflags=800\n"
-        "[par3]\nname=Save\ntype=button\nflags=801\n"
-        "[par4]\nname=Saved\ntype=popup\ntext=---\nflags=802\n");
-    for (int index : {2, 3, 4}) {
-        const CommandResult r = change(index);
-        EXPECT_EQ(r.result, PF_Err_NONE);
-        EXPECT_NE(r.message().find("Presets:"), std::string::npos) << index << ": " << r.message();
-    }
-}
-
 }  // namespace
 }  // namespace fx::test
