@@ -68,6 +68,18 @@ TEST_F(ImageParam, AChosenFileIsDecodedKeptAndMarksTheProjectDirty) {
     EXPECT_EQ(host_.log().count("AcquireSuite"), 1u) << "only the change command's own suite";
 }
 
+TEST_F(ImageParam, UnderPremiereProTheChosenFileIsLoadedToo) {
+    premiere();
+    start(picture_param, small_control);
+    const std::string path = solid_png("premiere.png");
+    answers(path + "\n");
+    const CommandResult r = change(1);
+    EXPECT_EQ(r.result, PF_Err_NONE);
+    EXPECT_FALSE(r.shows_message()) << r.message();
+    EXPECT_EQ(holder().full.width, 6u);
+    EXPECT_EQ(host_.log().count("PF_SetProjectDirty"), 1u);
+}
+
 TEST_F(ImageParam, MissingDamagedAndUnknownFilesLeaveThePlaceholderAndTheReference) {
     start(picture_param, small_control);
     EXPECT_EQ(holder().full.width, 40u) << "a new instance shows the placeholder";
