@@ -10,7 +10,7 @@
 namespace fx {
 
 class GlRenderer;
-class SequenceState;
+struct SequenceState;
 class SuiteCache;
 
 struct GlobalState {
