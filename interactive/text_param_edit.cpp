@@ -57,7 +57,8 @@ void EditTextParam(PanelCommand& command, int index, int text_index) {
     if (dialog.pressed_button() != 1) return;
 
     std::string entered = dialog.text();
-    if (slot.max > 0.0f && std::isfinite(slot.max))
+    // A maximum beyond any text the dialog can return cuts nothing.
+    if (slot.max > 0.0f && slot.max < 1e9f)
         entered = first_characters(entered, static_cast<std::size_t>(std::trunc(slot.max)));
     free_text(stored);
     stored = new_text(entered);

@@ -44,8 +44,11 @@ private:
     // What the platform's dialog reports when it closes.
     void close_with(int button, const std::string& text);
 
-    int width_, height_, button_width_, button_height_, margin_x_, margin_y_;
-    void* instance_;
+    int width_, height_;
+    // The layout of the window's children and its class's module: the desktop dialogs of
+    // other systems lay themselves out.
+    [[maybe_unused]] int button_width_, button_height_, margin_x_, margin_y_;
+    [[maybe_unused]] void* instance_;
     std::string title_ = "Title";
     std::string message_ = "Message";
     std::string captions_[3] = {"OK", "", "Cancel"};
