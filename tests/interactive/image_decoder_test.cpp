@@ -46,21 +46,21 @@ int channels_of(int color_type) {
 std::uint32_t pattern(int x, int y, int ch) { return static_cast<std::uint32_t>((x * 37 + y * 91 + ch * 53) % 256); }
 
 // A picture of every kind of `c`, and the red, green, blue, alpha the decoder must give.
-PngSpec make_png(const PngCase& c, bool interlaced, std::vector<std::uint8_t>& expected) {
-    PngSpec spec{9, 7, c.color_type, c.depth, interlaced, {}, {}, {}, false, {0, 0, 0}};
+PngLayout make_png(const PngCase& c, bool interlaced, std::vector<std::uint8_t>& expected) {
+    PngLayout layout{9, 7, c.color_type, c.depth, interlaced, {}, {}, {}, false, {0, 0, 0}};
     const int channels = channels_of(c.color_type);
     const std::uint32_t top = (1u << c.depth) - 1;
     const bool palette = c.color_type == PNG_COLOR_TYPE_PALETTE;
     if (palette) {
         for (std::uint32_t i = 0; i <= top; ++i) {
-            spec.palette.push_back(static_cast<std::uint8_t>(i * 7));
-            spec.palette.push_back(static_cast<std::uint8_t>(i * 13 + 5));
-            spec.palette.push_back(static_cast<std::uint8_t>(i * 29 + 3));
+            layout.palette.push_back(static_cast<std::uint8_t>(i * 7));
+            layout.palette.push_back(static_cast<std::uint8_t>(i * 13 + 5));
+            layout.palette.push_back(static_cast<std::uint8_t>(i * 29 + 3));
         }
         // Fewer alpha entries than colours: the rest are opaque.
         if (c.tRNS)
             for (std::uint32_t i = 0; i < (top + 1) / 2 + 1 && i <= top; ++i)
-                spec.palette_alpha.push_back(static_cast<std::uint8_t>(i % 3 == 0 ? 0 : i * 50));
+                layout.palette_alpha.push_back(static_cast<std::uint8_t>(i % 3 == 0 ? 0 : i * 50));
     }
     // The sample written for an 8-bit value, and the byte the decoder gives back for it.
     const auto sample = [&](std::uint32_t v8, int x) -> std::uint32_t {
@@ -72,22 +72,22 @@ PngSpec make_png(const PngCase& c, bool interlaced, std::vector<std::uint8_t>& e
         if (c.depth == 16) return static_cast<std::uint8_t>(s >> 8);
         return static_cast<std::uint8_t>(s * 255 / top);
     };
-    for (int y = 0; y < spec.height; ++y)
-        for (int x = 0; x < spec.width; ++x)
-            for (int ch = 0; ch < channels; ++ch) spec.samples.push_back(sample(pattern(x, y, ch), x));
+    for (int y = 0; y < layout.height; ++y)
+        for (int x = 0; x < layout.width; ++x)
+            for (int ch = 0; ch < channels; ++ch) layout.samples.push_back(sample(pattern(x, y, ch), x));
     if (c.tRNS && !palette) {
         // The colour of pixel (2, 0) is the transparent one.
-        spec.transparent_colour = true;
-        for (int ch = 0; ch < channels; ++ch) spec.trns[ch] = spec.samples[2 * channels + ch];
+        layout.transparent_colour = true;
+        for (int ch = 0; ch < channels; ++ch) layout.trns[ch] = layout.samples[2 * channels + ch];
     }
-    for (int p = 0; p < spec.width * spec.height; ++p) {
-        const std::uint32_t* s = spec.samples.data() + p * channels;
+    for (int p = 0; p < layout.width * layout.height; ++p) {
+        const std::uint32_t* s = layout.samples.data() + p * channels;
         std::uint8_t rgba[4];
         if (palette) {
-            rgba[0] = spec.palette[s[0] * 3];
-            rgba[1] = spec.palette[s[0] * 3 + 1];
-            rgba[2] = spec.palette[s[0] * 3 + 2];
-            rgba[3] = s[0] < spec.palette_alpha.size() ? spec.palette_alpha[s[0]] : 255;
+            rgba[0] = layout.palette[s[0] * 3];
+            rgba[1] = layout.palette[s[0] * 3 + 1];
+            rgba[2] = layout.palette[s[0] * 3 + 2];
+            rgba[3] = s[0] < layout.palette_alpha.size() ? layout.palette_alpha[s[0]] : 255;
         } else if (channels <= 2) {
             rgba[0] = rgba[1] = rgba[2] = as8(s[0]);
             rgba[3] = channels == 2 ? as8(s[1]) : 255;
@@ -95,14 +95,14 @@ PngSpec make_png(const PngCase& c, bool interlaced, std::vector<std::uint8_t>& e
             for (int ch = 0; ch < 3; ++ch) rgba[ch] = as8(s[ch]);
             rgba[3] = channels == 4 ? as8(s[3]) : 255;
         }
-        if (spec.transparent_colour) {
+        if (layout.transparent_colour) {
             bool same = true;
-            for (int ch = 0; ch < channels; ++ch) same = same && s[ch] == spec.trns[ch];
+            for (int ch = 0; ch < channels; ++ch) same = same && s[ch] == layout.trns[ch];
             rgba[3] = same ? 0 : 255;
         }
         expected.insert(expected.end(), rgba, rgba + 4);
     }
-    return spec;
+    return layout;
 }
 
 const PngCase kPngCases[] = {
@@ -136,9 +136,9 @@ TEST(PngDecoder, EveryColourTypeAndDepthBecomesEightBitRedGreenBlueAlpha) {
         for (bool interlaced : {false, true}) {
             SCOPED_TRACE(std::string(c.label) + (interlaced ? " interlaced" : ""));
             std::vector<std::uint8_t> expected;
-            const PngSpec spec = make_png(c, interlaced, expected);
+            const PngLayout layout = make_png(c, interlaced, expected);
             const std::string path = temp_path(std::string(c.label) + ".png");
-            write_png(path, spec);
+            write_png(path, layout);
             Image image;
             image.width = 99;  // emptied first
             ASSERT_EQ(DecodePng(path, image, true), 0);
@@ -153,9 +153,9 @@ TEST(PngDecoder, EveryColourTypeAndDepthBecomesEightBitRedGreenBlueAlpha) {
 
 TEST(PngDecoder, WithoutAddedAlphaOpaquePicturesKeepThreeChannels) {
     std::vector<std::uint8_t> expected;
-    const PngSpec spec = make_png({"rgb8", PNG_COLOR_TYPE_RGB, 8, false}, false, expected);
+    const PngLayout layout = make_png({"rgb8", PNG_COLOR_TYPE_RGB, 8, false}, false, expected);
     const std::string path = temp_path("rgb.png");
-    write_png(path, spec);
+    write_png(path, layout);
     Image image;
     ASSERT_EQ(DecodePng(path, image, false), 0);
     EXPECT_EQ(image.channels, 3);
@@ -239,12 +239,12 @@ TEST(Decoders, MissingFilesFoldersAndPipesAreRefusedWithoutWaiting) {
 
 // 32 x 16 pixels: two flat 16 x 16 blocks, which JPEG at quality 100 keeps within a few
 // levels.
-JpegSpec flat_blocks(int components, const std::uint8_t left[4], const std::uint8_t right[4]) {
-    JpegSpec spec{32, 16, components, false, true, {}};
+JpegLayout flat_blocks(int components, const std::uint8_t left[4], const std::uint8_t right[4]) {
+    JpegLayout layout{32, 16, components, false, true, {}};
     for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 32; ++x)
-            for (int c = 0; c < components; ++c) spec.samples.push_back(x < 16 ? left[c] : right[c]);
-    return spec;
+            for (int c = 0; c < components; ++c) layout.samples.push_back(x < 16 ? left[c] : right[c]);
+    return layout;
 }
 
 void expect_blocks(const Image& image, const std::uint8_t left[3], const std::uint8_t right[3]) {
@@ -265,7 +265,7 @@ TEST(JpegDecoder, GreyBecomesThreeEqualBytesAndRgbStaysRgb) {
     for (bool progressive : {false, true}) {
         SCOPED_TRACE(progressive ? "progressive" : "baseline");
         const std::uint8_t dark[4] = {40, 0, 0, 0}, light[4] = {200, 0, 0, 0};
-        JpegSpec grey = flat_blocks(1, dark, light);
+        JpegLayout grey = flat_blocks(1, dark, light);
         grey.progressive = progressive;
         const std::string grey_path = temp_path("grey.JPG");
         write_jpeg(grey_path, grey);
@@ -279,7 +279,7 @@ TEST(JpegDecoder, GreyBecomesThreeEqualBytesAndRgbStaysRgb) {
         }
 
         const std::uint8_t orange[4] = {230, 120, 20, 0}, teal[4] = {20, 140, 150, 0};
-        JpegSpec rgb = flat_blocks(3, orange, teal);
+        JpegLayout rgb = flat_blocks(3, orange, teal);
         rgb.progressive = progressive;
         const std::string rgb_path = temp_path("rgb.jpeg");
         write_jpeg(rgb_path, rgb);
@@ -302,10 +302,10 @@ TEST(JpegDecoder, CmykIsConvertedToRgbInBothConventions) {
             left[c] = adobe ? static_cast<std::uint8_t>(255 - ink_left[c]) : ink_left[c];
             right[c] = adobe ? static_cast<std::uint8_t>(255 - ink_right[c]) : ink_right[c];
         }
-        JpegSpec spec = flat_blocks(4, left, right);
-        spec.adobe_marker = adobe;
+        JpegLayout layout = flat_blocks(4, left, right);
+        layout.adobe_marker = adobe;
         const std::string path = temp_path("cmyk.jpg");
-        write_jpeg(path, spec);
+        write_jpeg(path, layout);
         Image image;
         ASSERT_EQ(DecodeJpeg(path, image), 0);
         expect_blocks(image, rgb_left, rgb_right);

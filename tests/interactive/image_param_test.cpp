@@ -19,9 +19,9 @@ protected:
     // A 6 x 4 RGB PNG of one colour.
     std::string solid_png(const std::string& stem) { return solid_png_at(temp_path(stem)); }
     std::string solid_png_at(const std::string& path) {
-        PngSpec spec{6, 4, 2 /* RGB */, 8, false, {}, {}, {}, false, {0, 0, 0}};
-        for (int i = 0; i < 6 * 4; ++i) spec.samples.insert(spec.samples.end(), {200, 40, 90});
-        write_png(path, spec);
+        PngLayout layout{6, 4, 2 /* RGB */, 8, false, {}, {}, {}, false, {0, 0, 0}};
+        for (int i = 0; i < 6 * 4; ++i) layout.samples.insert(layout.samples.end(), {200, 40, 90});
+        write_png(path, layout);
         files_.push_back(path);
         return path;
     }

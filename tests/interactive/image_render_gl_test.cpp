@@ -28,9 +28,9 @@ class ImageRenderGl : public GlTest {};
 TEST_F(ImageRenderGl, TheChosenPictureReplacesThePlaceholderInTheRender) {
     const DefinitionFile definition(kPictureDefinition);
     const std::string picture = temp_path("solid.png");
-    PngSpec spec{6, 4, 2 /* RGB */, 8, false, {}, {}, {}, false, {0, 0, 0}};
-    for (int i = 0; i < 6 * 4; ++i) spec.samples.insert(spec.samples.end(), {200, 40, 90});
-    write_png(picture, spec);
+    PngLayout layout{6, 4, 2 /* RGB */, 8, false, {}, {}, {}, false, {0, 0, 0}};
+    for (int i = 0; i < 6 * 4; ++i) layout.samples.insert(layout.samples.end(), {200, 40, 90});
+    write_png(picture, layout);
     const std::string answers = temp_path("answers.txt");
     std::ofstream(answers) << picture << "\n";
 

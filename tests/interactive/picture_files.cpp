@@ -14,7 +14,7 @@
 
 namespace fx::test {
 
-void write_png(const std::string& path, const PngSpec& spec) {
+void write_png(const std::string& path, const PngLayout& layout) {
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (file == nullptr) throw std::runtime_error("picture_files: cannot write " + path);
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
@@ -25,46 +25,46 @@ void write_png(const std::string& path, const PngSpec& spec) {
         throw std::runtime_error("picture_files: libpng failed writing " + path);
     }
     png_init_io(png, file);
-    png_set_IHDR(png, info, spec.width, spec.height, spec.bit_depth, spec.color_type,
-                 spec.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+    png_set_IHDR(png, info, layout.width, layout.height, layout.bit_depth, layout.color_type,
+                 layout.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
                  PNG_FILTER_TYPE_DEFAULT);
     std::vector<png_color> palette;
-    for (std::size_t i = 0; i + 2 < spec.palette.size(); i += 3)
-        palette.push_back({spec.palette[i], spec.palette[i + 1], spec.palette[i + 2]});
+    for (std::size_t i = 0; i + 2 < layout.palette.size(); i += 3)
+        palette.push_back({layout.palette[i], layout.palette[i + 1], layout.palette[i + 2]});
     if (!palette.empty()) png_set_PLTE(png, info, palette.data(), static_cast<int>(palette.size()));
-    if (!spec.palette_alpha.empty())
-        png_set_tRNS(png, info, spec.palette_alpha.data(), static_cast<int>(spec.palette_alpha.size()), nullptr);
-    if (spec.transparent_colour) {
+    if (!layout.palette_alpha.empty())
+        png_set_tRNS(png, info, layout.palette_alpha.data(), static_cast<int>(layout.palette_alpha.size()), nullptr);
+    if (layout.transparent_colour) {
         png_color_16 colour{};
-        colour.gray = static_cast<png_uint_16>(spec.trns[0]);
-        colour.red = static_cast<png_uint_16>(spec.trns[0]);
-        colour.green = static_cast<png_uint_16>(spec.trns[1]);
-        colour.blue = static_cast<png_uint_16>(spec.trns[2]);
+        colour.gray = static_cast<png_uint_16>(layout.trns[0]);
+        colour.red = static_cast<png_uint_16>(layout.trns[0]);
+        colour.green = static_cast<png_uint_16>(layout.trns[1]);
+        colour.blue = static_cast<png_uint_16>(layout.trns[2]);
         png_set_tRNS(png, info, nullptr, 0, &colour);
     }
     png_write_info(png, info);
-    if (spec.bit_depth < 8) png_set_packing(png);
+    if (layout.bit_depth < 8) png_set_packing(png);
     const int channels = png_get_channels(png, info);
-    const int bytes = spec.bit_depth == 16 ? 2 : 1;
-    std::vector<png_byte> data(static_cast<std::size_t>(spec.width) * spec.height * channels * bytes);
-    for (std::size_t i = 0; i < spec.samples.size(); ++i) {
+    const int bytes = layout.bit_depth == 16 ? 2 : 1;
+    std::vector<png_byte> data(static_cast<std::size_t>(layout.width) * layout.height * channels * bytes);
+    for (std::size_t i = 0; i < layout.samples.size(); ++i) {
         if (bytes == 2) {
-            data[i * 2] = static_cast<png_byte>(spec.samples[i] >> 8);
-            data[i * 2 + 1] = static_cast<png_byte>(spec.samples[i] & 0xff);
+            data[i * 2] = static_cast<png_byte>(layout.samples[i] >> 8);
+            data[i * 2 + 1] = static_cast<png_byte>(layout.samples[i] & 0xff);
         } else {
-            data[i] = static_cast<png_byte>(spec.samples[i]);
+            data[i] = static_cast<png_byte>(layout.samples[i]);
         }
     }
-    std::vector<png_bytep> rows(spec.height);
-    for (int y = 0; y < spec.height; ++y)
-        rows[y] = data.data() + static_cast<std::size_t>(y) * spec.width * channels * bytes;
+    std::vector<png_bytep> rows(layout.height);
+    for (int y = 0; y < layout.height; ++y)
+        rows[y] = data.data() + static_cast<std::size_t>(y) * layout.width * channels * bytes;
     png_write_image(png, rows.data());
     png_write_end(png, nullptr);
     png_destroy_write_struct(&png, &info);
     std::fclose(file);
 }
 
-void write_jpeg(const std::string& path, const JpegSpec& spec) {
+void write_jpeg(const std::string& path, const JpegLayout& layout) {
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (file == nullptr) throw std::runtime_error("picture_files: cannot write " + path);
     jpeg_compress_struct info{};
@@ -72,23 +72,23 @@ void write_jpeg(const std::string& path, const JpegSpec& spec) {
     info.err = jpeg_std_error(&errors);
     jpeg_create_compress(&info);
     jpeg_stdio_dest(&info, file);
-    info.image_width = spec.width;
-    info.image_height = spec.height;
-    info.input_components = spec.components;
-    info.in_color_space = spec.components == 1 ? JCS_GRAYSCALE : spec.components == 3 ? JCS_RGB : JCS_CMYK;
+    info.image_width = layout.width;
+    info.image_height = layout.height;
+    info.input_components = layout.components;
+    info.in_color_space = layout.components == 1 ? JCS_GRAYSCALE : layout.components == 3 ? JCS_RGB : JCS_CMYK;
     jpeg_set_defaults(&info);
     jpeg_set_quality(&info, 100, TRUE);
-    if (spec.components == 4) {
+    if (layout.components == 4) {
         jpeg_set_colorspace(&info, JCS_CMYK);
-        info.write_Adobe_marker = spec.adobe_marker ? TRUE : FALSE;
+        info.write_Adobe_marker = layout.adobe_marker ? TRUE : FALSE;
     }
     // No chroma subsampling, so flat colour blocks keep their colour up to their edges.
     for (int c = 0; c < info.num_components; ++c) info.comp_info[c].h_samp_factor = info.comp_info[c].v_samp_factor = 1;
-    if (spec.progressive) jpeg_simple_progression(&info);
+    if (layout.progressive) jpeg_simple_progression(&info);
     jpeg_start_compress(&info, TRUE);
-    const std::size_t row_bytes = static_cast<std::size_t>(spec.width) * spec.components;
+    const std::size_t row_bytes = static_cast<std::size_t>(layout.width) * layout.components;
     while (info.next_scanline < info.image_height) {
-        JSAMPROW row = const_cast<JSAMPLE*>(spec.samples.data() + info.next_scanline * row_bytes);
+        JSAMPROW row = const_cast<JSAMPLE*>(layout.samples.data() + info.next_scanline * row_bytes);
         jpeg_write_scanlines(&info, &row, 1);
     }
     jpeg_finish_compress(&info);

@@ -8,7 +8,7 @@
 
 namespace fx::test {
 
-struct PngSpec {
+struct PngLayout {
     int width;
     int height;
     int color_type;  // PNG_COLOR_TYPE_*
@@ -23,9 +23,9 @@ struct PngSpec {
     std::uint32_t trns[3] = {0, 0, 0};        // its grey, or red, green, blue samples
 };
 
-void write_png(const std::string& path, const PngSpec& spec);
+void write_png(const std::string& path, const PngLayout& layout);
 
-struct JpegSpec {
+struct JpegLayout {
     int width;
     int height;
     int components;  // 1 grey, 3 RGB, 4 CMYK
@@ -34,7 +34,7 @@ struct JpegSpec {
     std::vector<std::uint8_t> samples;
 };
 
-void write_jpeg(const std::string& path, const JpegSpec& spec);
+void write_jpeg(const std::string& path, const JpegLayout& layout);
 
 std::vector<std::uint8_t> read_bytes(const std::string& path);
 void write_bytes(const std::string& path, const std::vector<std::uint8_t>& bytes);

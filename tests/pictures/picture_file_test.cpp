@@ -23,49 +23,49 @@ Rgba at(const Picture& picture, int x, int y) {
 
 struct ColourTypeCase {
     const char* name;
-    test::PngSpec spec;
+    test::PngLayout layout;
     std::vector<Rgba> expected;  // row by row
 };
 
 std::vector<ColourTypeCase> colour_type_cases() {
     std::vector<ColourTypeCase> cases;
     {
-        test::PngSpec s{2, 1, 8, PNG_COLOR_TYPE_GRAY, false, {}, {}, {0, 200}};
+        test::PngLayout s{2, 1, 8, PNG_COLOR_TYPE_GRAY, false, {}, {}, {0, 200}};
         cases.push_back({"grey 8", s, {{0, 0, 0, 65535}, {200 * 257, 200 * 257, 200 * 257, 65535}}});
     }
     {
-        test::PngSpec s{2, 1, 1, PNG_COLOR_TYPE_GRAY, false, {}, {}, {0x40}};  // bits 0 1
+        test::PngLayout s{2, 1, 1, PNG_COLOR_TYPE_GRAY, false, {}, {}, {0x40}};  // bits 0 1
         cases.push_back({"grey 1", s, {{0, 0, 0, 65535}, {65535, 65535, 65535, 65535}}});
     }
     {
-        test::PngSpec s{2, 1, 4, PNG_COLOR_TYPE_GRAY, false, {}, {}, {0x3F}};  // 3, 15
+        test::PngLayout s{2, 1, 4, PNG_COLOR_TYPE_GRAY, false, {}, {}, {0x3F}};  // 3, 15
         cases.push_back({"grey 4", s, {{3 * 4369, 3 * 4369, 3 * 4369, 65535}, {65535, 65535, 65535, 65535}}});
     }
     {
-        test::PngSpec s{2, 1, 16, PNG_COLOR_TYPE_GRAY, false, {}, {}, {0x12, 0x34, 0xFF, 0xFE}};
+        test::PngLayout s{2, 1, 16, PNG_COLOR_TYPE_GRAY, false, {}, {}, {0x12, 0x34, 0xFF, 0xFE}};
         cases.push_back({"grey 16", s, {{0x1234, 0x1234, 0x1234, 65535}, {0xFFFE, 0xFFFE, 0xFFFE, 65535}}});
     }
     {
-        test::PngSpec s{1, 1, 8, PNG_COLOR_TYPE_GRAY_ALPHA, false, {}, {}, {100, 50}};
+        test::PngLayout s{1, 1, 8, PNG_COLOR_TYPE_GRAY_ALPHA, false, {}, {}, {100, 50}};
         cases.push_back({"grey alpha 8", s, {{100 * 257, 100 * 257, 100 * 257, 50 * 257}}});
     }
     {
-        test::PngSpec s{2, 1, 8, PNG_COLOR_TYPE_RGB, false, {}, {}, {1, 2, 3, 250, 251, 252}};
+        test::PngLayout s{2, 1, 8, PNG_COLOR_TYPE_RGB, false, {}, {}, {1, 2, 3, 250, 251, 252}};
         cases.push_back({"rgb 8", s, {{257, 514, 771, 65535}, {250 * 257, 251 * 257, 252 * 257, 65535}}});
     }
     {
-        test::PngSpec s{1,     1,  16, PNG_COLOR_TYPE_RGB_ALPHA,
-                        false, {}, {}, {0x01, 0x02, 0x80, 0x00, 0xFF, 0xFF, 0x00, 0x07}};
+        test::PngLayout s{1,     1,  16, PNG_COLOR_TYPE_RGB_ALPHA,
+                          false, {}, {}, {0x01, 0x02, 0x80, 0x00, 0xFF, 0xFF, 0x00, 0x07}};
         cases.push_back({"rgba 16", s, {{0x0102, 0x8000, 0xFFFF, 0x0007}}});
     }
     {
-        test::PngSpec s{2, 1, 8, PNG_COLOR_TYPE_PALETTE, false, {{10, 20, 30}, {40, 50, 60}}, {128}, {1, 0}};
+        test::PngLayout s{2, 1, 8, PNG_COLOR_TYPE_PALETTE, false, {{10, 20, 30}, {40, 50, 60}}, {128}, {1, 0}};
         cases.push_back({"palette with transparency",
                          s,
                          {{40 * 257, 50 * 257, 60 * 257, 65535}, {10 * 257, 20 * 257, 30 * 257, 128 * 257}}});
     }
     {
-        test::PngSpec s{3, 3, 8, PNG_COLOR_TYPE_GRAY, true, {}, {}, {0, 1, 2, 3, 4, 5, 6, 7, 8}};
+        test::PngLayout s{3, 3, 8, PNG_COLOR_TYPE_GRAY, true, {}, {}, {0, 1, 2, 3, 4, 5, 6, 7, 8}};
         std::vector<Rgba> expected;
         for (int v = 0; v < 9; ++v)
             expected.push_back({std::uint16_t(v * 257), std::uint16_t(v * 257), std::uint16_t(v * 257), 65535});
@@ -76,13 +76,13 @@ std::vector<ColourTypeCase> colour_type_cases() {
 
 TEST(PictureFile, ReadsEveryPngColourTypeAsSixteenBitRgba) {
     for (const ColourTypeCase& c : colour_type_cases()) {
-        const std::string bytes = test::make_png(c.spec);
+        const std::string bytes = test::make_png(c.layout);
         ASSERT_FALSE(bytes.empty()) << c.name;
         const Picture picture = decode_picture(bytes, c.name);
-        ASSERT_EQ(picture.width, c.spec.width) << c.name;
-        ASSERT_EQ(picture.height, c.spec.height) << c.name;
-        for (int i = 0; i < c.spec.width * c.spec.height; ++i)
-            EXPECT_EQ(at(picture, i % c.spec.width, i / c.spec.width), c.expected[i]) << c.name << ", pixel " << i;
+        ASSERT_EQ(picture.width, c.layout.width) << c.name;
+        ASSERT_EQ(picture.height, c.layout.height) << c.name;
+        for (int i = 0; i < c.layout.width * c.layout.height; ++i)
+            EXPECT_EQ(at(picture, i % c.layout.width, i / c.layout.width), c.expected[i]) << c.name << ", pixel " << i;
     }
 }
 
@@ -122,8 +122,8 @@ struct BrokenCase {
 };
 
 TEST(PictureFile, BrokenAndHostileFilesGiveOneLineErrors) {
-    test::PngSpec spec{4, 4, 8, PNG_COLOR_TYPE_RGB, false, {}, {}, std::vector<std::uint8_t>(48, 77)};
-    const std::string png = test::make_png(spec);
+    test::PngLayout layout{4, 4, 8, PNG_COLOR_TYPE_RGB, false, {}, {}, std::vector<std::uint8_t>(48, 77)};
+    const std::string png = test::make_png(layout);
     std::string bad_crc = png;
     bad_crc[30] ^= 0x55;  // inside IHDR's data
     const std::string jpeg = test::make_jpeg(16, 16, 1, std::vector<std::uint8_t>(256, 10));
@@ -190,11 +190,11 @@ TEST(PictureFile, BlankPictureRefusesSizesBeforeAllocating) {
 // refused with a PictureError; nothing else (no crash, no other exception, no overrun
 // under the sanitizers).
 TEST(PictureFile, DamagedFilesAreDecodedOrRefusedNeverTrusted) {
-    test::PngSpec spec{9, 7, 8, PNG_COLOR_TYPE_RGB_ALPHA, true, {}, {}, {}};
-    for (int i = 0; i < 9 * 7 * 4; ++i) spec.rows.push_back(static_cast<std::uint8_t>(i * 13));
+    test::PngLayout layout{9, 7, 8, PNG_COLOR_TYPE_RGB_ALPHA, true, {}, {}, {}};
+    for (int i = 0; i < 9 * 7 * 4; ++i) layout.rows.push_back(static_cast<std::uint8_t>(i * 13));
     std::vector<std::uint8_t> grey(16 * 16);
     for (std::size_t i = 0; i < grey.size(); ++i) grey[i] = static_cast<std::uint8_t>(i);
-    const std::string seeds[] = {test::make_png(spec), test::make_jpeg(16, 16, 1, grey)};
+    const std::string seeds[] = {test::make_png(layout), test::make_jpeg(16, 16, 1, grey)};
     std::uint32_t random = 12345;
     auto next = [&random] {
         random = random * 1664525u + 1013904223u;

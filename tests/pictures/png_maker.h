@@ -13,7 +13,7 @@
 
 namespace fx::test {
 
-struct PngSpec {
+struct PngLayout {
     int width = 2;
     int height = 1;
     int bit_depth = 8;
@@ -28,7 +28,7 @@ inline void append_png(png_structp png, png_bytep data, png_size_t size) {
     static_cast<std::string*>(png_get_io_ptr(png))->append(reinterpret_cast<const char*>(data), size);
 }
 
-inline std::string make_png(const PngSpec& spec) {
+inline std::string make_png(const PngLayout& layout) {
     std::string out;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png_create_info_struct(png);
@@ -37,16 +37,17 @@ inline std::string make_png(const PngSpec& spec) {
         return "";
     }
     png_set_write_fn(png, &out, append_png, nullptr);
-    png_set_IHDR(png, info, spec.width, spec.height, spec.bit_depth, spec.color_type,
-                 spec.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+    png_set_IHDR(png, info, layout.width, layout.height, layout.bit_depth, layout.color_type,
+                 layout.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
                  PNG_FILTER_TYPE_DEFAULT);
-    if (!spec.palette.empty()) png_set_PLTE(png, info, spec.palette.data(), static_cast<int>(spec.palette.size()));
-    if (!spec.palette_alpha.empty())
-        png_set_tRNS(png, info, spec.palette_alpha.data(), static_cast<int>(spec.palette_alpha.size()), nullptr);
+    if (!layout.palette.empty())
+        png_set_PLTE(png, info, layout.palette.data(), static_cast<int>(layout.palette.size()));
+    if (!layout.palette_alpha.empty())
+        png_set_tRNS(png, info, layout.palette_alpha.data(), static_cast<int>(layout.palette_alpha.size()), nullptr);
     png_write_info(png, info);
-    const std::size_t row_bytes = spec.rows.size() / spec.height;
+    const std::size_t row_bytes = layout.rows.size() / layout.height;
     std::vector<png_bytep> rows;
-    for (int y = 0; y < spec.height; ++y) rows.push_back(const_cast<png_bytep>(spec.rows.data() + y * row_bytes));
+    for (int y = 0; y < layout.height; ++y) rows.push_back(const_cast<png_bytep>(layout.rows.data() + y * row_bytes));
     png_write_image(png, rows.data());
     png_write_end(png, nullptr);
     png_destroy_write_struct(&png, &info);
