@@ -238,7 +238,6 @@ bool FrameRender::stage_output(PF_EffectWorld* output_world) {
         frame_.output = InputImage{};
         return false;
     }
-    clear_staged_pixels(frame_.output);
     return true;
 }
 
@@ -294,7 +293,10 @@ void FrameRender::draw(PF_EffectWorld* output_world) {
     // The float staging buffer has room for them.
     const PixelRowConverter bytes_download = byte_download_converter(output_format_);
     const bool as_bytes = bytes_download != nullptr && renderer->read_back_bytes(target, frame_.output);
-    if (!as_bytes) renderer->read_back(target, frame_.output);
+    // A read-back fills every pixel the download reads, so the buffer is cleared only when
+    // none happened: the host then gets a transparent frame, never stale memory. Clearing
+    // it on every frame cost more than the read-back.
+    if (!as_bytes && !renderer->read_back(target, frame_.output)) clear_staged_pixels(frame_.output);
 
     PF_EffectWorld source = staged_world(frame_.output);
     PixelConversion job{in_, &source, output_world};

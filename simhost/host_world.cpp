@@ -7,6 +7,7 @@
 #include <mutex>
 #include <stdexcept>
 #include <string>
+#include <type_traits>
 
 #include "PrSDKAESupport.h"
 
@@ -38,7 +39,49 @@ ChannelOrder order_of(PF_PixelFormat format) {
                : kArgb;
 }
 
-float clamped(float v) { return std::clamp(v, 0.0f, 1.0f); }
+// round(clamp(v, 0, 1) × scale), halves away from zero; not-a-number gives 0. Branch-free
+// so that whole rows convert in vector registers: the host fills every layer of every
+// frame. The fraction x − trunc(x) is exact in float, so the comparison decides as the
+// exact value would.
+inline float rounded_step(float v, float scale) {
+    const float clamped = v > 0.0f ? (v < 1.0f ? v : 1.0f) : 0.0f;
+    const float x = clamped * scale;
+    const float whole = static_cast<float>(static_cast<std::int32_t>(x));
+    return x - whole >= 0.5f ? whole + 1.0f : whole;
+}
+
+// One row of a picture into a world row of channel type T (scale 0: float, copied), the
+// channel order fixed at compile time so that the row converts without stalls.
+template <typename T, ChannelOrder order>
+void fill_row(const float* from, std::uint8_t* row, int width, float scale) {
+    for (int x = 0; x < width; ++x) {
+        const float* c = from + 4 * static_cast<std::ptrdiff_t>(x);
+        T channels[4];
+        if constexpr (std::is_same_v<T, float>) {
+            channels[order.red] = c[0];
+            channels[order.green] = c[1];
+            channels[order.blue] = c[2];
+            channels[order.alpha] = c[3];
+        } else {
+            channels[order.red] = static_cast<T>(rounded_step(c[0], scale));
+            channels[order.green] = static_cast<T>(rounded_step(c[1], scale));
+            channels[order.blue] = static_cast<T>(rounded_step(c[2], scale));
+            channels[order.alpha] = static_cast<T>(rounded_step(c[3], scale));
+        }
+        std::memcpy(row + sizeof channels * static_cast<std::size_t>(x), channels, sizeof channels);
+    }
+}
+
+template <ChannelOrder order>
+void fill_row_of(std::size_t pixel, const float* from, std::uint8_t* row, int width) {
+    if (pixel == 4) {
+        fill_row<std::uint8_t, order>(from, row, width, 255.0f);
+    } else if (pixel == 8) {
+        fill_row<std::uint16_t, order>(from, row, width, 32768.0f);
+    } else {
+        fill_row<float, order>(from, row, width, 0.0f);
+    }
+}
 
 }  // namespace
 
@@ -71,8 +114,11 @@ HostWorld::HostWorld(PF_PixelFormat format, A_long width, A_long height, A_long 
     }
     const std::size_t rowbytes = pixel * static_cast<std::size_t>(width) + static_cast<std::size_t>(row_padding);
     // One byte more than the rows need, so that an empty world still has an address of its own.
-    memory_.assign(rowbytes * static_cast<std::size_t>(height) + 1, kPaddingByte);
-    for (A_long y = 0; y < height; ++y) std::memset(memory_.data() + rowbytes * y, 0, pixel * width);
+    memory_.assign(rowbytes * static_cast<std::size_t>(height) + 1, 0);
+    const std::size_t pixels = pixel * static_cast<std::size_t>(width);
+    for (A_long y = 0; y < height; ++y)
+        std::memset(memory_.data() + rowbytes * y + pixels, kPaddingByte, rowbytes - pixels);
+    memory_.back() = kPaddingByte;
     world_.data = reinterpret_cast<PF_PixelPtr>(memory_.data());
     world_.rowbytes = static_cast<A_long>(rowbytes);
     world_.width = width;
@@ -98,22 +144,11 @@ void HostWorld::fill(const Picture& picture) {
     const int height = std::min(picture.height, static_cast<int>(world_.height));
     for (int y = 0; y < height; ++y) {
         std::uint8_t* row = memory_.data() + static_cast<std::size_t>(world_.rowbytes) * y;
-        for (int x = 0; x < width; ++x) {
-            const float* c = picture.at(x, y);
-            const float channels[4] = {c[0], c[1], c[2], c[3]};
-            const int places[4] = {order.red, order.green, order.blue, order.alpha};
-            std::uint8_t* p = row + pixel * x;
-            for (int k = 0; k < 4; ++k) {
-                if (pixel == 4) {
-                    p[places[k]] = static_cast<std::uint8_t>(std::lround(clamped(channels[k]) * 255.0f));
-                } else if (pixel == 8) {
-                    const auto v = static_cast<std::uint16_t>(std::lround(clamped(channels[k]) * 32768.0f));
-                    std::memcpy(p + 2 * places[k], &v, 2);
-                } else {
-                    std::memcpy(p + 4 * places[k], &channels[k], 4);
-                }
-            }
-        }
+        const float* from = picture.at(0, y);
+        if (order.red == kBgra.red)
+            fill_row_of<kBgra>(pixel, from, row, width);
+        else
+            fill_row_of<kArgb>(pixel, from, row, width);
     }
 }
 

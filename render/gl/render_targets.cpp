@@ -92,12 +92,18 @@ std::string GlRenderer::prepare_target(int pass) {
 
     glActiveTexture(GL_TEXTURE0);
     glBindTexture(GL_TEXTURE_2D, texture->id());
+    // Storage of the pass's size and format is kept even when every pass asks for it anew:
+    // the pass clears the whole target before it draws, so fresh storage would hold the
+    // same pixels, and re-specifying it cost a quarter of an identity pass.
     const int realloc = frame_->force_target_realloc;
-    if (realloc >= 0 && (realloc == 1 || width != texture->width() || height != texture->height())) {
+    const GLenum format = target_internal_format();
+    const bool same_storage = texture->has_storage() && width == texture->width() && height == texture->height() &&
+                              format == texture->requested_format();
+    if (realloc >= 0 && !same_storage) {
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
-        texture->specify_storage(target_internal_format(), width, height, true);
+        texture->specify_storage(format, width, height, true);
     }
     // Unbound before the attachment so that no sampler unit of the pass reads the
     // texture it draws into.

@@ -67,13 +67,10 @@ void GlRenderer::upload_input(const InputImage& image, int slot_index) {
         glTexSubImage2D(GL_TEXTURE_2D, 0, 0, image.height - 1 - row, image.width, 1, pixel_format, pixel_type,
                         pixels + static_cast<std::ptrdiff_t>(row) * row_bytes);
     }
-    // Mipmaps made when the storage was specified describe an empty picture.
-    if (settings.smooth >= 1) {
-        glGenerateMipmap(GL_TEXTURE_2D);
-        slot->set_mipmaps_current(true);
-    } else {
-        slot->set_mipmaps_current(false);
-    }
+    // The reduced levels no longer describe the picture. They are rebuilt by the first pass
+    // that samples this texture through them: most passes filter linearly or not at all,
+    // and rebuilding them on every upload cost more than the upload itself.
+    slot->set_mipmaps_current(false);
     glBindTexture(GL_TEXTURE_2D, 0);
 }
 

@@ -51,6 +51,12 @@ double median_ms(int runs, const std::function<void()>& work) {
     return times[times.size() / 2];
 }
 
+// FX_BENCH_PLUGIN names another build of the plug-in, to compare two builds in turns.
+const char* plugin_path() {
+    const char* given = std::getenv("FX_BENCH_PLUGIN");
+    return given != nullptr && given[0] != '\0' ? given : FX_PLUGIN_PATH;
+}
+
 const char* const kIdentity =
     "[settings]\nname=Identity\n"
     "[ps0]\n#version 120\nuniform sampler2D in0;\nuniform vec2 resolution;\n"
@@ -79,7 +85,7 @@ struct Effect {
 };
 
 // Whole frames through the host: a warm-up frame, then the median of kRuns.
-double frame_ms(const Effect& effect, const Depth& depth, const Picture& a, const Picture& b) {
+double frame_ms(const Effect& effect, const Depth& depth, const Picture& a, const Picture& b, int runs = kRuns) {
     if (effect.definition_file.empty())
         unsetenv(kDefinitionFileVariable);
     else
@@ -90,7 +96,7 @@ double frame_ms(const Effect& effect, const Depth& depth, const Picture& a, cons
     settings.pixel_format = depth.format;
     settings.iterate_threads = 2;
     SimHost host(settings);
-    EffectInstance instance(host, FX_PLUGIN_PATH);
+    EffectInstance instance(host, plugin_path());
     instance.set_input(Clip{{a}});
     const PF_ParamIndex incoming = instance.param_index("Incoming Clip");
     if (incoming > 0) instance.set_layer(incoming, Clip{{b}});
@@ -98,7 +104,7 @@ double frame_ms(const Effect& effect, const Depth& depth, const Picture& a, cons
     if (progress > 0) instance.set_float(progress, 50.0);
     if (instance.render(0).result != PF_Err_NONE) return -1;
     bool failed = false;
-    const double ms = median_ms(kRuns, [&] { failed = failed || instance.render(0).result != PF_Err_NONE; });
+    const double ms = median_ms(runs, [&] { failed = failed || instance.render(0).result != PF_Err_NONE; });
     return failed ? -1 : ms;
 }
 
@@ -261,11 +267,40 @@ double ffmpeg_fps(const std::string& ffmpeg, const std::string& a, const std::st
     return status == 0 ? frames / seconds : -1;
 }
 
+// frame_bench profile identity|transition 8|16|32 FRAMES: only whole frames of one effect
+// and depth, for a profiler to watch; prints the median frame.
+int profile(const std::vector<std::string>& args) {
+    if (args.size() != 4) {
+        std::fprintf(stderr, "frame_bench profile: expected identity|transition 8|16|32 FRAMES\n");
+        return 2;
+    }
+    const int bits = std::atoi(args[2].c_str());
+    const Depth* depth = nullptr;
+    for (const Depth& d : kDepths)
+        if (d.bits == bits) depth = &d;
+    const int frames = std::atoi(args[3].c_str());
+    if (depth == nullptr || frames < 1 || (args[1] != "identity" && args[1] != "transition")) {
+        std::fprintf(stderr, "frame_bench profile: expected identity|transition 8|16|32 FRAMES\n");
+        return 2;
+    }
+    const std::filesystem::path identity =
+        std::filesystem::temp_directory_path() / ("fx-frame-bench-" + std::to_string(getpid()) + ".fxdef");
+    std::ofstream(identity) << kIdentity;
+    const Picture a = host_picture(pictures::warm_default_picture(kWidth, kHeight));
+    const Picture b = host_picture(pictures::cool_default_picture(kWidth, kHeight));
+    const Effect effect{args[1].c_str(), args[1] == "identity" ? identity.string() : ""};
+    const double ms = frame_ms(effect, *depth, a, b, frames);
+    std::filesystem::remove(identity);
+    std::printf("%s %d-bit: %.2f ms a frame (median of %d)\n", effect.name, bits, ms, frames);
+    return ms < 0 ? 1 : 0;
+}
+
 }  // namespace
 }  // namespace fx
 
-int main() {
+int main(int argc, char** argv) {
     using namespace fx;
+    if (argc > 1 && std::string(argv[1]) == "profile") return profile({argv + 1, argv + argc});
     const std::filesystem::path folder =
         std::filesystem::temp_directory_path() / ("fx-frame-bench-" + std::to_string(getpid()));
     std::filesystem::create_directories(folder);
