@@ -11,6 +11,7 @@
 #include "platform/regular_file.h"
 #include "render/gl/gl_context.h"
 #include "simhost/fxhost/picture_bridge.h"
+#include "simhost/fxhost/project_values.h"
 #include "simhost/pictures/picture_file.h"
 
 namespace fx::fxhost {
@@ -78,7 +79,8 @@ pictures::Picture input_picture(const std::string& path) {
     }
 }
 
-RenderSession::RenderSession(const HostChoice& choice, FrameSize frame_size, A_long total_time)
+RenderSession::RenderSession(const HostChoice& choice, FrameSize frame_size, A_long total_time,
+                             const ProjectFile* project)
     : host_([&] {
           HostSettings s;
           s.app = choice.premiere ? HostApp::premiere_pro : HostApp::after_effects;
@@ -106,13 +108,18 @@ RenderSession::RenderSession(const HostChoice& choice, FrameSize frame_size, A_l
     std::vector<ParamSetting> settings;
     for (const std::string& text : choice.sets) settings.push_back(parse_param_setting(*definition_, text));
     try {
-        instance_ = std::make_unique<EffectInstance>(host_, choice.plugin);
+        instance_ = std::make_unique<EffectInstance>(host_, choice.plugin, project ? &project->sequence_data : nullptr);
     } catch (const std::exception& error) {
         throw EffectRunError(std::string("plug-in ") + choice.plugin + ": " + one_line(error.what()));
     }
     const int count = std::clamp(definition_->settings.param_count, 1, kSlotCount);
     for (int slot = 1; slot < count; ++slot)
         if (definition_->params[slot].type == kParamLayer) layer_slots_.push_back(slot);
+    if (project != nullptr)
+        if (const int skipped = restore_render_values(host_, project->params, project->layer_size); skipped > 0)
+            warnings_.push_back("warning: " + std::to_string(skipped) +
+                                " of the project's values describe no parameter of this effect at their place (another "
+                                "type or id) and were left at their defaults");
     for (const ParamSetting& setting : settings) apply(setting);
 }
 
