@@ -67,6 +67,10 @@ public:
 
 private:
     void apply(const ParamSetting& setting);
+    void choose(const ParamSetting& setting, PF_ParamIndex index);
+    // Whether the image parameter at `slot` shows the plug-in's placeholder picture.
+    bool shows_placeholder(int slot);
+    void warn_of_lost_pictures();
 
     std::unique_ptr<EffectDefinition> definition_;
     SimHost host_;
