@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "simhost/frame_job.h"
+#include "simhost/saved_project.h"
 
 namespace fx {
 namespace {
@@ -23,15 +24,26 @@ std::string shown_message(const CommandResult& r) { return r.shows_message() ? r
 
 }  // namespace
 
-EffectInstance::EffectInstance(SimHost& host, const std::string& plugin_path)
+EffectInstance::EffectInstance(SimHost& host, const std::string& plugin_path,
+                               const std::vector<std::uint8_t>* saved_sequence)
     : host_(host), plugin_(host, plugin_path) {
     plugin_.register_plugin();
     command(PF_Cmd_GLOBAL_SETUP, "global set-up");
     try {
         command(PF_Cmd_PARAMS_SETUP, "parameter set-up");
-        command(PF_Cmd_SEQUENCE_SETUP, "sequence set-up");
-        sequence_set_up_ = true;
+        if (saved_sequence != nullptr) {
+            const CommandResult r = reopen_project(host_, plugin_, *saved_sequence);
+            sequence_set_up_ = true;
+            if (r.result != PF_Err_NONE)
+                throw EffectInstanceError("EffectInstance: " + plugin_.path() + ": sequence re-set-up returned " +
+                                          std::to_string(r.result) + (r.message().empty() ? "" : ": " + r.message()));
+        } else {
+            command(PF_Cmd_SEQUENCE_SETUP, "sequence set-up");
+            sequence_set_up_ = true;
+        }
     } catch (...) {
+        // A re-set-up that failed still leaves the reopened record to set down.
+        if (sequence_set_up_) plugin_.call(PF_Cmd_SEQUENCE_SETDOWN);
         plugin_.call(PF_Cmd_GLOBAL_SETDOWN);
         throw;
     }

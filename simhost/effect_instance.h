@@ -14,6 +14,7 @@
 //
 // Times are in the host's units (HostSettings::time_step a frame). The settings are read
 // at every frame; change them only while no frame renders.
+#include <cstdint>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -54,7 +55,10 @@ public:
 
     // Throws PluginLoadError when the library cannot be loaded and EffectInstanceError,
     // naming the command, its result and the plug-in's message, when a set-up fails.
-    EffectInstance(SimHost& host, const std::string& plugin_path);
+    // With `saved_sequence` the instance is one of a reopened project: the plug-in gets
+    // those flat bytes back and PF_Cmd_SEQUENCE_RESETUP instead of a sequence set-up.
+    EffectInstance(SimHost& host, const std::string& plugin_path,
+                   const std::vector<std::uint8_t>* saved_sequence = nullptr);
     // Sequence and global set-down.
     ~EffectInstance();
     EffectInstance(const EffectInstance&) = delete;

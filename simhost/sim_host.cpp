@@ -212,6 +212,7 @@ PF_Err SimHost::add_param(PF_ParamIndex index, const PF_ParamDef& def) {
     if (index != -1 && index != count) return PF_Err_INVALID_INDEX;
     auto param = std::make_unique<AddedParam>();
     param->def = def;
+    param->id = def.uu.id;
     if (const A_char** text = text_of(param->def); text != nullptr && *text != nullptr) {
         param->items = *text;
         *text = param->items.c_str();

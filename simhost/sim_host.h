@@ -26,9 +26,9 @@
 #include "simhost/handle_store.h"
 #include "simhost/host_world.h"
 #include "simhost/layer_clips.h"
+#include "simhost/mem_handles.h"
 #include "simhost/param_timeline.h"
 #include "simhost/row_thread_pool.h"
-#include "simhost/mem_handles.h"
 #include "simhost/script_engine.h"
 #include "simhost/suite_registry.h"
 #include "simhost/text_destinations.h"
@@ -69,6 +69,9 @@ struct HostSettings {
 struct AddedParam {
     PF_ParamDef def{};
     std::string items;  // popup items, checkbox or button label; "" when none
+    // The id it was registered with: the record's uu holds change flags once the panel
+    // reported a change through PF_UpdateParamUI.
+    A_long id = 0;
 };
 
 class SimHost {

@@ -80,6 +80,16 @@ CommandResult AppliedEffect::call(PF_Cmd cmd) {
     return quietly([&] { return plugin_->call(cmd); });
 }
 
+CommandResult required(AppliedEffect& effect, PF_Cmd cmd, const char* what) {
+    CommandResult result = effect.call(cmd);
+    if (result.result != PF_Err_NONE) {
+        std::string message = what + std::string(" answered error ") + std::to_string(result.result);
+        if (!result.message().empty()) message += " (\"" + result.message() + "\")";
+        throw CommandFailure(message);
+    }
+    return result;
+}
+
 void AppliedEffect::close() {
     if (closed_) return;
     closed_ = true;

@@ -83,6 +83,10 @@ private:
     bool closed_ = false;
 };
 
+// Runs one command that the rest depends on: its error stops the subcommand with a
+// CommandFailure naming `what`, the error and the plug-in's message.
+CommandResult required(AppliedEffect& effect, PF_Cmd cmd, const char* what);
+
 // The definition the plug-in loads (FX_DEFINITION_FILE, else the built-in text), read
 // again by fxhost with the engine's own loader, without showing its diagnostics twice.
 std::unique_ptr<EffectDefinition> read_plugin_definition();

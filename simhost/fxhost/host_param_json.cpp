@@ -99,7 +99,7 @@ Json host_param_value_json(const AddedParam& param) {
     Json json = Json::object();
     json["name"] = json_string(name_text(param.def));
     json["param_type"] = param.def.param_type;
-    json["id"] = param.def.uu.id;
+    json["id"] = param.id;
     auto [member, members] = union_member(param);
     if (member == nullptr) return json;
     Json value = Json::object();

@@ -1,5 +1,6 @@
-// fxhost panel [--definition FILE] [--premiere] [--answers FILE] [--png FILE] [ACTION]...: applies the
-// effect in the simulated host, then acts as a user in the effect panel would, one action
+// fxhost panel [--definition FILE] [--premiere] [--project FILE] [--answers FILE] [--png FILE] [ACTION]...
+// [--save-project FILE]: applies the effect in the simulated host (or reopens the project
+// FILE as the host reopens a saved project), then acts as a user in the effect panel would, one action
 // after the other, each delivered as the host delivers it:
 //   --set NAME=VALUE  change a value, then PF_Cmd_USER_CHANGED_PARAM
 //   --press NAME      PF_Cmd_USER_CHANGED_PARAM for a button or text parameter
@@ -9,13 +10,17 @@
 // Dialogs take their answers from the answers file. With --png FILE the panel is also
 // written as a picture, its custom controls drawn by the plug-in. At the end the panel's state is
 // printed as JSON: every parameter with its value, ui flags, stream name and hidden flag
-// and the instance's param_state, and the instance's texts and image references.
+// and the instance's param_state, and the instance's texts and image references. With
+// --save-project FILE the session is then saved as a project, which `fxhost panel
+// --project`, `fxhost project load` and `fxhost render --project` reopen.
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
+#include <memory>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -24,7 +29,11 @@
 #include "AE_Effect.h"
 #include "host/sequence_state.h"
 #include "simhost/custom_ui_events.h"
+#include "simhost/fxhost/applied_effect.h"
 #include "simhost/fxhost/panel_picture.h"
+#include "simhost/fxhost/project_file.h"
+#include "simhost/fxhost/project_reopening.h"
+#include "simhost/fxhost/project_values.h"
 #include "simhost/fxhost/subcommand.h"
 #include "simhost/loaded_plugin.h"
 #include "simhost/sim_host.h"
@@ -41,6 +50,8 @@ struct Action {
 
 struct PanelOptions {
     std::string definition;
+    std::string project;       // reopened instead of applying the effect anew
+    std::string save_project;  // written at the end
     std::string answers;
     bool premiere = false;
     std::string png;
@@ -56,6 +67,10 @@ PanelOptions parse_options(const std::vector<std::string>& args) {
         const bool has_value = i + 1 < args.size();
         if (arg == "--definition" && has_value) {
             options.definition = args[++i];
+        } else if (arg == "--project" && has_value) {
+            options.project = args[++i];
+        } else if (arg == "--save-project" && has_value) {
+            options.save_project = args[++i];
         } else if (arg == "--answers" && has_value) {
             options.answers = args[++i];
         } else if (arg == "--png" && has_value) {
@@ -78,9 +93,8 @@ PanelOptions parse_options(const std::vector<std::string>& args) {
             options.actions.push_back({Action::set, pair.substr(0, eq), pair.substr(eq + 1), "--set " + pair});
         } else {
             fail("unexpected argument \"" + arg +
-                 "\", expected --definition FILE, --premiere, --answers FILE, --png FILE, --set NAME=VALUE, --press "
-                 "NAME, "
-                 "--click NAME X,Y or --update");
+                 "\", expected --definition FILE, --premiere, --project FILE, --answers FILE, --png FILE, "
+                 "--save-project FILE, --set NAME=VALUE, --press NAME, --click NAME X,Y or --update");
         }
     }
     return options;
@@ -322,31 +336,40 @@ bool report(const std::string& what, const CommandResult& result) {
     return result.result == PF_Err_NONE;
 }
 
+// The effect applied anew (global, parameter and sequence set-up), or reopened from the
+// project the options name; null when a set-up failed (reported already).
+std::unique_ptr<AppliedEffect> opened_effect(const PanelOptions& options) {
+    const std::optional<std::string> definition =
+        options.definition.empty() ? std::nullopt : std::optional<std::string>(options.definition);
+    const EffectChoice choice{FX_DEFAULT_PLUGIN, options.premiere, definition};
+    if (!options.project.empty()) {
+        ReopenedEffect reopened = reopen_project_file(read_project_file(options.project), options.project, choice);
+        if (!report("reopening " + options.project, reopened.resetup)) return nullptr;
+        return std::move(reopened.effect);
+    }
+    auto effect = std::make_unique<AppliedEffect>(choice);
+    if (!report("global set-up", effect->call(PF_Cmd_GLOBAL_SETUP)) ||
+        !report("parameter set-up", effect->call(PF_Cmd_PARAMS_SETUP)))
+        return nullptr;
+    points_in_layer_pixels(effect->host());
+    if (!report("sequence set-up", effect->call(PF_Cmd_SEQUENCE_SETUP))) return nullptr;
+    return effect;
+}
+
 }  // namespace
 
 int run_panel(const std::vector<std::string>& args) {
     const PanelOptions options = parse_options(args);
-    if (!options.definition.empty()) setenv("FX_DEFINITION_FILE", options.definition.c_str(), 1);
     if (!options.answers.empty()) setenv("FX_DIALOG_ANSWERS", options.answers.c_str(), 1);
-    HostSettings settings;
-    if (options.premiere) settings.app = HostApp::premiere_pro;
-    SimHost host(settings);
-    LoadedPlugin plugin(host, FX_DEFAULT_PLUGIN);
     // The effect is removed and the plug-in set down also when an action is refused.
-    struct SetDown {
-        LoadedPlugin& plugin;
-        ~SetDown() {
-            if (plugin.sequence_data() != nullptr) plugin.call(PF_Cmd_SEQUENCE_SETDOWN);
-            if (plugin.global_data() != nullptr) plugin.call(PF_Cmd_GLOBAL_SETDOWN);
-        }
-    } set_down{plugin};
-    bool ok = report("global set-up", plugin.call(PF_Cmd_GLOBAL_SETUP)) &&
-              report("parameter set-up", plugin.call(PF_Cmd_PARAMS_SETUP)) &&
-              report("sequence set-up", plugin.call(PF_Cmd_SEQUENCE_SETUP));
-    if (!ok) return 1;
+    const std::unique_ptr<AppliedEffect> effect = opened_effect(options);
+    if (!effect) return 1;
+    SimHost& host = effect->host();
+    LoadedPlugin& plugin = effect->plugin();
+    bool ok = true;
     for (const Action& action : options.actions) {
         if (action.kind == Action::update) {
-            ok = report(action.text, plugin.call(PF_Cmd_UPDATE_PARAMS_UI)) && ok;
+            ok = report(action.text, effect->call(PF_Cmd_UPDATE_PARAMS_UI)) && ok;
             continue;
         }
         const int index = find_param(host, action.name, action.text);
@@ -361,10 +384,16 @@ int run_panel(const std::vector<std::string>& args) {
         }
         PF_UserChangedParamExtra extra{};
         extra.param_index = index;
-        ok = report(action.text, plugin.call(PF_Cmd_USER_CHANGED_PARAM, &extra)) && ok;
+        ok = report(action.text, effect->quietly([&] { return plugin.call(PF_Cmd_USER_CHANGED_PARAM, &extra); })) && ok;
     }
     if (!options.png.empty()) write_panel_picture(host, plugin, value_texts(host), options.png);
-    std::cout << panel_json(host, plugin).dump(2) << "\n";
+    const nlohmann::json state = panel_json(host, plugin);
+    if (!options.save_project.empty()) {
+        const ProjectFile project = effect->quietly(
+            [&] { return save_as_project(host, plugin, effect->definition_origin(), host.is_premiere()); });
+        write_project_file(project, options.save_project);
+    }
+    std::cout << state.dump(2) << "\n";
     return ok ? 0 : 1;
 }
 

@@ -164,6 +164,7 @@ bool is_settable(const ParamDef& def) {
         case kParamPoint:
         case kParamPopup:
         case kParamCheck:
+        case kParamImage:
             return true;
         default:
             return false;
@@ -233,7 +234,12 @@ ParamSetting parse_param_setting(const EffectDefinition& definition, std::string
     ParamSetting setting;
     setting.slot = slot;
     setting.type = definition.params[slot].type;
-    setting.values = parse_param_value(definition.params[slot], name, value);
+    if (setting.type == kParamImage) {
+        if (trimmed(value).empty()) refuse(name, value, "a PNG or JPEG picture's path");
+        setting.picture = std::string(value);
+    } else {
+        setting.values = parse_param_value(definition.params[slot], name, value);
+    }
     setting.text = std::string(argument);
     return setting;
 }

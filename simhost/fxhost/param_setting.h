@@ -8,6 +8,8 @@
 //   popup               an item's text (case does not matter) or its number, 1 for the
 //                       first item, as the host's menu counts them
 //   check               0, 1, on, off (also true, false, yes, no)
+//   image               a picture file's path, which the plug-in loads as a picture the
+//                       user chose in the panel
 // Every error is a ParamSettingError whose message is one line saying what was expected.
 #include <array>
 #include <stdexcept>
@@ -30,7 +32,8 @@ struct ParamSetting {
     int slot = -1;
     std::int32_t type = kParamFloat;
     std::array<double, 4> values{};
-    std::string text;  // the argument as given, for messages
+    std::string picture;  // an image parameter's file
+    std::string text;     // the argument as given, for messages
 };
 
 // Whether --set can give a value to parameters of this type.

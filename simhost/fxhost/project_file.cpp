@@ -2,6 +2,12 @@
 
 #include <nettle/base64.h>
 
+#include <cstddef>
+#include <fstream>
+
+#include "definition/loader/read_file.h"
+#include "host/sequence_state.h"
+#include "platform/regular_file.h"
 #include "simhost/fxhost/applied_effect.h"
 
 namespace fx::fxhost {
@@ -45,6 +51,8 @@ Json project_json(const ProjectFile& project) {
     json["format_version"] = kFormatVersion;
     json["definition"] = project.definition ? json_string(*project.definition) : Json();
     json["host"] = host_name(project.premiere);
+    if (project.layer_size)
+        json["layer_size"] = Json{{"width", project.layer_size->first}, {"height", project.layer_size->second}};
     json["params"] = project.params;
     json["sequence_data"] = base64_text(project.sequence_data);
     return json;
@@ -75,6 +83,14 @@ ProjectFile read_project(const std::string& text, const std::string& path) {
         project.premiere = true;
     else if (host != host_name(false))
         refuse(path, "\"host\" is neither \"after_effects\" nor \"premiere_pro\"");
+    if (const auto size = json.find("layer_size"); size != json.end()) {
+        const auto width = size->is_object() ? size->find("width") : size->end();
+        const auto height = size->is_object() ? size->find("height") : size->end();
+        if (width == size->end() || height == size->end() || !width->is_number_integer() ||
+            !height->is_number_integer() || *width < 1 || *height < 1 || *width > 1000000 || *height > 1000000)
+            refuse(path, "\"layer_size\" is not {\"width\": W, \"height\": H} in whole pixels");
+        project.layer_size = std::pair{width->get<int>(), height->get<int>()};
+    }
     if (const auto params = json.find("params"); params != json.end() && params->is_array()) project.params = *params;
     const Json& sequence = member(json, "sequence_data", path);
     if (!sequence.is_string()) refuse(path, "\"sequence_data\" is not a base64 text");
@@ -82,6 +98,29 @@ ProjectFile read_project(const std::string& text, const std::string& path) {
     if (!bytes) refuse(path, "\"sequence_data\" is not valid base64");
     project.sequence_data = std::move(*bytes);
     return project;
+}
+
+ProjectFile read_project_file(const std::string& path) {
+    const platform::FileKind kind = platform::file_kind(path);
+    if (kind == platform::FileKind::folder || kind == platform::FileKind::other)
+        throw CommandFailure(path + ": not a regular file (a folder, pipe or device), expected a project file");
+    if (platform::open_regular_file(path) == nullptr)
+        throw CommandFailure(path + ": cannot be read, expected a project file");
+    ProjectFile project = read_project(read_file(path), path);
+    // Only flat records come out of a project: bytes that would read as a live record
+    // carry another process's pointers, which set-down would free.
+    const std::size_t flag_at = offsetof(SequenceState, is_flat);
+    if (project.sequence_data.size() > flag_at && project.sequence_data[flag_at] != 1)
+        throw CommandFailure(path + ": \"sequence_data\" is not a flat record (byte " + std::to_string(flag_at) +
+                             " is " + std::to_string(project.sequence_data[flag_at]) + ", expected 1)");
+    return project;
+}
+
+void write_project_file(const ProjectFile& project, const std::string& path) {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file << json_report(project_json(project));
+    file.close();
+    if (!file) throw CommandFailure(path + ": cannot be written");
 }
 
 }  // namespace fx::fxhost

@@ -2,7 +2,15 @@
 // the effect's own layer, then each layer parameter in slot order; without any, the two
 // built-in pictures stand in and a transition renders at mid-progress.
 #include <cmath>
+#include <cstdlib>
 #include <iostream>
+#include <optional>
+
+#include "definition/loader/load_definition.h"
+#include "platform/regular_file.h"
+#include "simhost/fxhost/applied_effect.h"
+#include "simhost/fxhost/project_file.h"
+#include "simhost/fxhost/project_reopening.h"
 
 #include "simhost/fxhost/render_session.h"
 #include "simhost/fxhost/subcommand.h"
@@ -12,7 +20,32 @@
 namespace fx::fxhost {
 namespace {
 
-int render(const RenderOptions& options) {
+// The project --project names, read before the effect starts; the host choice then takes
+// the project's definition (unless --definition gives one) and its host.
+std::optional<ProjectFile> project_of(RenderOptions& options) {
+    if (options.project.empty()) return std::nullopt;
+    ProjectFile project;
+    try {
+        project = read_project_file(options.project);
+    } catch (const CommandFailure& failure) {
+        throw EffectRunError(std::string("--project ") + failure.what());
+    }
+    HostChoice& host = options.host;
+    if (host.definition.empty()) {
+        host.definition = project_definition(project, options.project, std::nullopt).value_or("");
+        if (host.definition.empty())
+            unsetenv(kDefinitionFileVariable);  // saved under the built-in text
+        else if (!platform::is_regular_file(host.definition))
+            throw EffectRunError("--project " + options.project + ": the definition it was saved under, " +
+                                 host.definition +
+                                 ", cannot be read; give --definition FILE to render it under another");
+    }
+    host.premiere = host.premiere || project.premiere;
+    return project;
+}
+
+int render(RenderOptions options) {
+    const std::optional<ProjectFile> project = project_of(options);
     std::vector<pictures::Picture> inputs;
     const bool built_in_pictures = options.inputs.empty();
     if (built_in_pictures) {
@@ -27,7 +60,8 @@ int render(const RenderOptions& options) {
     // lasts two of --time, or two frames when no time is given, so that the frame is at
     // its middle.
     const A_long total_time = std::max<A_long>(2, 2 * time);
-    RenderSession effect(options.host, size, total_time);
+    RenderSession effect(options.host, size, total_time, project ? &*project : nullptr);
+    for (const std::string& warning : effect.warnings()) std::cerr << "fxhost render: " << warning << "\n";
     const std::size_t layers = effect.layer_slots().size();
     if (!built_in_pictures && options.inputs.size() > layers + 1)
         throw EffectRunError("--input: " + std::to_string(options.inputs.size()) +

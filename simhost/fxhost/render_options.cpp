@@ -90,6 +90,9 @@ RenderOptions parse_render_options(const std::vector<std::string>& args, const s
     add_host_options(app, options.host, size_text);
     app.add_option("--input", options.inputs, "PNG or JPEG picture: the effect's input, then each layer in order")
         ->take_all();
+    app.add_option("--project", options.project,
+                   "project file (fxhost project save, fxhost panel --save-project): render with its values, texts "
+                   "and pictures; --set values apply on top");
     app.add_option("--time", options.time, "the frame's time in seconds")->check(CLI::Range(0.0, 86400.0));
     app.add_option("--output", options.output, "PNG file to write")->required();
     parse(app, args, "render", parsed);

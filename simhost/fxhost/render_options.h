@@ -33,6 +33,7 @@ struct HostChoice {
 struct RenderOptions {
     HostChoice host;
     std::vector<std::string> inputs;  // the effect's input, then each layer parameter in slot order
+    std::string project;              // a project file to render with its values, texts and pictures ("" none)
     double time = 0.0;                // seconds
     std::string output;
 };

@@ -11,6 +11,8 @@
 #include "platform/regular_file.h"
 #include "render/gl/gl_context.h"
 #include "simhost/fxhost/picture_bridge.h"
+#include "simhost/fxhost/picture_choice.h"
+#include "simhost/fxhost/project_values.h"
 #include "simhost/pictures/picture_file.h"
 
 namespace fx::fxhost {
@@ -78,7 +80,8 @@ pictures::Picture input_picture(const std::string& path) {
     }
 }
 
-RenderSession::RenderSession(const HostChoice& choice, FrameSize frame_size, A_long total_time)
+RenderSession::RenderSession(const HostChoice& choice, FrameSize frame_size, A_long total_time,
+                             const ProjectFile* project)
     : host_([&] {
           HostSettings s;
           s.app = choice.premiere ? HostApp::premiere_pro : HostApp::after_effects;
@@ -106,13 +109,19 @@ RenderSession::RenderSession(const HostChoice& choice, FrameSize frame_size, A_l
     std::vector<ParamSetting> settings;
     for (const std::string& text : choice.sets) settings.push_back(parse_param_setting(*definition_, text));
     try {
-        instance_ = std::make_unique<EffectInstance>(host_, choice.plugin);
+        instance_ = std::make_unique<EffectInstance>(host_, choice.plugin, project ? &project->sequence_data : nullptr);
     } catch (const std::exception& error) {
         throw EffectRunError(std::string("plug-in ") + choice.plugin + ": " + one_line(error.what()));
     }
     const int count = std::clamp(definition_->settings.param_count, 1, kSlotCount);
     for (int slot = 1; slot < count; ++slot)
         if (definition_->params[slot].type == kParamLayer) layer_slots_.push_back(slot);
+    if (project != nullptr)
+        if (const int skipped = restore_render_values(host_, project->params, project->layer_size); skipped > 0)
+            warnings_.push_back("warning: " + std::to_string(skipped) +
+                                " of the project's values describe no parameter of this effect at their place (another "
+                                "type or id) and were left at their defaults");
+    if (project != nullptr) warn_of_lost_pictures();
     for (const ParamSetting& setting : settings) apply(setting);
 }
 
@@ -167,10 +176,55 @@ void RenderSession::apply(const ParamSetting& setting) {
         case kParamCheck:
             instance_->set_checkbox(index, v[0] != 0);
             break;
+        case kParamImage:
+            choose(setting, index);
+            break;
         default:
             return;
     }
     set_slots_.push_back(setting.slot);
+}
+
+// The picture goes to the plug-in as a user chooses it in the panel. A file that is not
+// there is the user's mistake and stops the render; one the plug-in cannot decode renders
+// with its checkerboard placeholder, as in the panel, and the user is told.
+void RenderSession::choose(const ParamSetting& setting, PF_ParamIndex index) {
+    if (const std::string problem = kind_problem(setting.picture); !problem.empty())
+        throw ParamSettingError("--set " + setting.text + ": " + problem + ", expected a PNG or JPEG picture");
+    const CommandResult result = choose_picture(instance_->plugin(), index, setting.picture);
+    if (result.result != PF_Err_NONE)
+        throw EffectRunError("--set " + setting.text + ": the plug-in answered error " + std::to_string(result.result) +
+                             " to the picture's choice" +
+                             (result.message().empty() ? "" : ": " + one_line(result.message())));
+    if (shows_placeholder(setting.slot))
+        warnings_.push_back("warning: --set " + setting.text +
+                            ": the plug-in could not load the picture (a PNG file, "
+                            "or a JPEG file by its extension) and renders its checkerboard placeholder instead");
+}
+
+bool RenderSession::shows_placeholder(int slot) {
+    int image_index = -1;
+    for (int s = 1; s <= slot && s < kSlotCount; ++s)
+        if (definition_->params[s].type == kParamImage) ++image_index;
+    const EffectSettings& s = definition_->settings;
+    return fxhost::shows_placeholder(host_, instance_->plugin(), image_index, std::max(s.imgwidth, 1),
+                                     std::max(s.imgheight, 1));
+}
+
+// A project's picture that is no longer where the project says, and not found through
+// the known-folder list either, renders as the placeholder; the user learns which.
+void RenderSession::warn_of_lost_pictures() {
+    const int count = std::clamp(definition_->settings.param_count, 1, kSlotCount);
+    int image_index = -1;
+    for (int slot = 1; slot < count; ++slot) {
+        if (definition_->params[slot].type != kParamImage) continue;
+        const std::string reference = image_reference(host_, instance_->plugin(), ++image_index);
+        if (!reference.empty() && shows_placeholder(slot))
+            warnings_.push_back("warning: the project's picture " + reference + " for " +
+                                definition_->params[slot].display.str() +
+                                " could not be loaded (if it was moved, list its new folder in imgpaths.txt); its "
+                                "checkerboard placeholder renders instead");
+    }
 }
 
 void RenderSession::set_input(const pictures::Picture& picture) { instance_->set_input(Clip{{host_picture(picture)}}); }

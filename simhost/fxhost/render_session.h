@@ -11,6 +11,7 @@
 #include "definition/effect_definition.h"
 #include "simhost/effect_instance.h"
 #include "simhost/fxhost/param_setting.h"
+#include "simhost/fxhost/project_file.h"
 #include "simhost/fxhost/render_options.h"
 #include "simhost/pictures/picture.h"
 #include "simhost/sim_host.h"
@@ -28,8 +29,11 @@ public:
 
 class RenderSession {
 public:
-    // `frame_size` is the host's frame; throws EffectRunError, ParamSettingError.
-    RenderSession(const HostChoice& choice, FrameSize frame_size, A_long total_time);
+    // `frame_size` is the host's frame; throws EffectRunError, ParamSettingError. With
+    // `project` the effect is the project's instance reopened, its values restored, and
+    // the --set values applied on top.
+    RenderSession(const HostChoice& choice, FrameSize frame_size, A_long total_time,
+                  const ProjectFile* project = nullptr);
     ~RenderSession();
     RenderSession(const RenderSession&) = delete;
     RenderSession& operator=(const RenderSession&) = delete;
@@ -58,15 +62,22 @@ public:
     // plug-in fails.
     pictures::Picture render(A_long time);
     int file_bits() const { return depth_ == 8 ? 8 : 16; }
+    // What the user should know about the session although it renders: one line each.
+    const std::vector<std::string>& warnings() const { return warnings_; }
 
 private:
     void apply(const ParamSetting& setting);
+    void choose(const ParamSetting& setting, PF_ParamIndex index);
+    // Whether the image parameter at `slot` shows the plug-in's placeholder picture.
+    bool shows_placeholder(int slot);
+    void warn_of_lost_pictures();
 
     std::unique_ptr<EffectDefinition> definition_;
     SimHost host_;
     std::unique_ptr<EffectInstance> instance_;
     std::vector<int> layer_slots_;
     std::vector<int> set_slots_;
+    std::vector<std::string> warnings_;
     RenderPath path_ = RenderPath::smart;
     int depth_ = 8;
 };

@@ -231,5 +231,70 @@ TEST_F(Project, MissingFilesAndArgumentsAreRefused) {
     EXPECT_NE(unwritable.err.find("cannot be written"), std::string::npos) << unwritable.err;
 }
 
+TEST_F(Project, APanelSessionSavedReopensAsTheUserLeftIt) {
+    const std::string answers = temp_.write("answers.txt", "1 Edited in the panel\n");
+    const std::string session = temp_ / "session.json";
+    const FxhostRun panel = run_fxhost({"panel", "--definition", definition_, "--answers", answers, "--set",
+                                        "Amount=0.75", "--press", "Caption", "--save-project", session});
+    ASSERT_EQ(panel.status, 0) << panel.err;
+    const Json left = parse_json(panel.out);
+
+    // Reopened in the panel: the same values and texts, without naming the definition.
+    const FxhostRun reopened = run_fxhost({"panel", "--project", session});
+    ASSERT_EQ(reopened.status, 0) << reopened.err;
+    const Json state = parse_json(reopened.out);
+    EXPECT_EQ(state.at("params").at(0).at("value"), 0.75);
+    EXPECT_EQ(state.at("params"), left.at("params"));
+    EXPECT_EQ(state.at("texts"), left.at("texts"));
+    EXPECT_EQ(state.at("texts").at(2), "Edited in the panel");
+
+    // And by project load, with every value restored.
+    temp_.write("project.json", read_file(session));
+    const Json report = load();
+    EXPECT_EQ(report.at("params_not_restored"), 0);
+    EXPECT_EQ(report.at("params").at(0).at("fs_d").at("value"), 0.75);
+    EXPECT_EQ(report.at("instance").at("texts").at(2), "Edited in the panel");
+
+    // A session started from the project and saved again keeps what it did not change.
+    const std::string again = temp_ / "again.json";
+    ASSERT_EQ(run_fxhost({"panel", "--project", session, "--set", "Amount=0.5", "--save-project", again}).status, 0);
+    const Json second = parse_json(run_fxhost({"panel", "--project", again}).out);
+    EXPECT_EQ(second.at("params").at(0).at("value"), 0.5);
+    EXPECT_EQ(second.at("texts").at(2), "Edited in the panel");
+}
+
+TEST_F(Project, AMissingOrDamagedProjectIsOneLineForPanelAndRender) {
+    const std::string damaged = temp_.write("damaged.json", "{\"format\": \"fxhost project\", ");
+    const struct {
+        std::vector<std::string> args;
+        std::string message;
+    } rows[] = {
+        {{"panel", "--project", temp_ / "none.json"}, "fxhost panel: " + (temp_ / "none.json") + ": cannot be read"},
+        {{"panel", "--project", damaged}, "fxhost panel: " + damaged + ": not JSON"},
+        {{"panel", "--project", temp_.path()}, "fxhost panel: " + temp_.path() + ": not a regular file"},
+        {{"render", "--project", temp_ / "none.json", "--output", temp_ / "o.png"},
+         "fxhost render: --project " + (temp_ / "none.json") + ": cannot be read"},
+        {{"render", "--project", damaged, "--output", temp_ / "o.png"}, "fxhost render: --project " + damaged},
+    };
+    for (const auto& row : rows) {
+        const FxhostRun run = run_fxhost(row.args);
+        EXPECT_EQ(run.status, 1) << row.message;
+        EXPECT_EQ(run.out, "") << row.message;
+        EXPECT_EQ(run.err.rfind(row.message, 0), 0u) << run.err;
+        EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << "one line: " << run.err;
+    }
+}
+
+TEST_F(Project, ASavedPointIsAPlaceOnTheLayerInLayerPixels) {
+    const std::string points = temp_.write("points.fxdef",
+                                           "[settings]\nusegpu=-1\n[ps0]\nvoid main() { gl_FragColor = vec4(1.0); }\n"
+                                           "[par1]\nname=Spot\ntype=point\ndefault=0.5|0.25\nid=1\n");
+    ASSERT_EQ(run_fxhost({"project", "save", "--definition", points, "--output", project_}).status, 0);
+    const Json project = saved();
+    EXPECT_EQ(project.at("layer_size"), Json::parse(R"({"width": 640, "height": 360})"));
+    EXPECT_EQ(project.at("params").at(0).at("td").at("x_value"), 320 << 16);
+    EXPECT_EQ(project.at("params").at(0).at("td").at("y_value"), 90 << 16);
+}
+
 }  // namespace
 }  // namespace fx::test
