@@ -168,7 +168,7 @@ TEST(PeImageReader, RefusesFilesThatAreNotPe32Plus) {
     };
     const Case cases[] = {
         {"no MZ", 0, 0x4D5A, 2, "no \"MZ\""},
-        {"no PE signature", 0x40, 0x4550, 4, "no \"PE\" signature"},
+        {"no PE signature", 0x40, 0x4551, 4, "no \"PE\" signature"},
         {"32-bit image", 0x40 + 24, 0x10B, 2, "not a 64-bit"},
         {"PE header beyond the file", 0x3C, 0x7FFFFFF0, 4, "the PE signature lies outside the file"},
         {"export table at no section", 0x40 + 24 + 112, 0x9000, 4, "no section holds"},
