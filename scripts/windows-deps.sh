@@ -33,51 +33,83 @@ logged() {
   fi
 }
 
-has_source_entries() {
-  grep -qsE '^[[:space:]]*deb-src[[:space:]]|^Types:.*\bdeb-src\b' \
-    /etc/apt/sources.list /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources
+# Where apt reads its entries (apt-config knows; normally /etc/apt/sources.list{,.d}).
+apt_sources() {
+  eval "$(apt-config shell source_list Dir::Etc::sourcelist/f source_parts Dir::Etc::sourceparts/d)"
+  source_parts=${source_parts%/}
 }
 
-# The deb-src twin of every binary entry: same mirrors, suites and components.
+has_source_entries() {
+  grep -qsE '^[[:space:]]*deb-src[[:space:]]|^Types:.*\bdeb-src\b' \
+    "$source_list" "$source_parts"/*.list "$source_parts"/*.sources
+}
+
+# The deb-src twins of Debian's own binary entries: same mirrors, suites and components.
 add_source_entries() {
   [ "$(id -u)" = 0 ] || die "apt has no deb-src entries; run once as root so that they can be added"
-  local out=/etc/apt/sources.list.d/fx-windows-deps-src
-  if ls /etc/apt/sources.list.d/*.sources >/dev/null 2>&1; then
-    sed -E 's/^Types:.*/Types: deb-src/' /etc/apt/sources.list.d/*.sources >"$out.sources"
-  elif [ -f /etc/apt/sources.list ]; then
-    sed -nE 's/^[[:space:]]*deb[[:space:]]/deb-src /p' /etc/apt/sources.list >"$out.list"
+  local out=$source_parts/fx-windows-deps-src
+  if [ -f "$source_parts/debian.sources" ]; then
+    sed -E 's/^Types:.*/Types: deb-src/' "$source_parts/debian.sources" >"$out.sources"
+  elif [ -f "$source_list" ] && grep -qE '^[[:space:]]*deb[[:space:]]' "$source_list"; then
+    sed -nE 's/^[[:space:]]*deb[[:space:]]/deb-src /p' "$source_list" >"$out.list"
   else
-    die "no apt sources found to derive deb-src entries from"
+    die "found neither $source_parts/debian.sources nor deb lines in $source_list to derive deb-src entries from"
   fi
-  say "added deb-src entries in $out.*"
+  say "added deb-src entries: $(ls "$out".*)"
+}
+
+known_versions() {
+  apt-cache showsrc --only-source "$1" 2>/dev/null | awk '/^Version:/ {print $2}'
+}
+
+# Newest first, in Debian's version order.
+newest_first() {
+  local sorted=() v i
+  while read -r v; do
+    [ -n "$v" ] || continue
+    for ((i = 0; i < ${#sorted[@]}; i++)); do
+      [ "$v" = "${sorted[i]}" ] && continue 2
+      if dpkg --compare-versions "$v" gt "${sorted[i]}"; then break; fi
+    done
+    sorted=("${sorted[@]:0:i}" "$v" "${sorted[@]:i}")
+  done
+  printf '%s\n' "${sorted[@]}"
 }
 
 ensure_source_index() {
-  if apt-get source --print-uris -qq "${packages[0]}" 2>/dev/null | grep -q "\.dsc'"; then return; fi
+  if [ -n "$(known_versions "${packages[0]}")" ]; then return; fi
+  apt_sources
   has_source_entries || add_source_entries
   [ "$(id -u)" = 0 ] || die "apt's source index is missing; run apt-get update as root"
   apt-get update -qq
-  apt-get source --print-uris -qq "${packages[0]}" 2>/dev/null | grep -q "\.dsc'" ||
-    die "apt-get source cannot find ${packages[0]} even after adding deb-src entries"
+  [ -n "$(known_versions "${packages[0]}")" ] ||
+    die "apt knows no source package ${packages[0]} even after adding deb-src entries"
 }
 
-# The source packages' .dsc names and checksums: what apt-get source would fetch now.
-source_descriptions() {
-  local p
-  for p in "${packages[@]}"; do
-    apt-get source --print-uris -qq "$p" | awk "/\\.dsc'/ {print \$2, \$4}"
-  done
-}
-
+# Every source version apt knows of each package: a new one, or a changed script or
+# toolchain file, makes a new prefix.
 cache_key() {
-  { source_descriptions; cat "$0" "$toolchain"; } | sha256sum | cut -c1-16
+  local p
+  {
+    for p in "${packages[@]}"; do known_versions "$p" | sed "s/^/$p /"; done
+    cat "$0" "$toolchain"
+  } | sha256sum | cut -c1-16
 }
 
-# Unpacks a source package into the work folder and prints its source folder.
+# Unpacks the newest source version that the mirrors still serve (an index can name
+# files a mirror no longer or not yet holds) and prints its folder.
 fetch_source() {
-  mkdir -p "$work/src/$1"
-  (cd "$work/src/$1" && logged apt-get source -qq "$1")
-  find "$work/src/$1" -mindepth 1 -maxdepth 1 -type d | head -n1
+  local dir=$work/src/$1 v
+  for v in $(known_versions "$1" | newest_first); do
+    rm -rf "$dir" && mkdir -p "$dir"
+    if (cd "$dir" && apt-get source -qq "$1=$v" >>"$work/build.log" 2>&1); then
+      echo "$1 $v" >>"$work/fetched"
+      find "$dir" -mindepth 1 -maxdepth 1 -type d | head -n1
+      return
+    fi
+    say "cannot fetch $1 $v from the mirrors; trying an older version"
+  done
+  die "no source version of $1 could be fetched (see apt-get source $1)"
 }
 
 cmake_for_windows() {
@@ -169,14 +201,14 @@ main() {
   trap 'rm -rf "$work"' EXIT
   local p src
   for p in "${packages[@]}"; do
-    src=$(fetch_source "$p")
+    src=$(fetch_source "$p") || exit 1
     [ -n "$src" ] || die "apt-get source $p gave no source folder"
     say "building $p ($(basename "$src"))"
     SECONDS=0
     "build_$p" "$src"
     say "built $p in ${SECONDS}s"
   done
-  source_descriptions >"$prefix/.sources"
+  cp "$work/fetched" "$prefix/.sources"
   touch "$prefix/.complete"
   say "built: $prefix"
   echo "$prefix"
