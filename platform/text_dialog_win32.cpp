@@ -94,8 +94,10 @@ TextDialog::TextDialog(int width, int height, int button_width, int button_heigh
     cls.style = CS_HREDRAW | CS_VREDRAW;
     cls.lpfnWndProc = dialog_procedure;
     cls.hInstance = static_cast<HINSTANCE>(instance_);
-    cls.hIcon = LoadIconW(nullptr, IDI_WINLOGO);
-    cls.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    // The stock ids are integers in pointer form; the headers type them for the A calls
+    // unless UNICODE is defined, which this build does not define.
+    cls.hIcon = LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_WINLOGO));
+    cls.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     cls.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(5));
     cls.lpszClassName = w.class_name.c_str();
     RegisterClassW(&cls);

@@ -8,6 +8,11 @@ packages=(
   libegl-dev libegl-mesa0 libgl1-mesa-dri libgl-dev
   binutils  # nm: the exported-symbol test
   pkg-config nlohmann-json3-dev libcli11-dev duktape-dev libcairo2-dev nettle-dev
+  # The Windows plug-in: MinGW-w64 cross compilers (posix threads) and binutils (windres),
+  # dpkg-dev for apt-get source (scripts/windows-deps.sh), Wine (its loader is
+  # /usr/lib/wine/wine64) and a virtual X server to run the Windows build's tests in.
+  gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+  dpkg-dev wine64 xvfb
 )
 missing=()
 for p in "${packages[@]}"; do

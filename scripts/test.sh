@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is needed, builds, and runs the whole test suite: a normal build, an
-# AddressSanitizer + UndefinedBehaviorSanitizer build, the threaded render test under
-# ThreadSanitizer, and a short fuzzing run.
+# Installs what is needed, builds, and runs the whole test suite: a normal build, the
+# cross-built Windows plug-in and its check, an AddressSanitizer +
+# UndefinedBehaviorSanitizer build, the threaded render test under ThreadSanitizer, and a
+# short fuzzing run.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -12,6 +13,10 @@ export FX_REQUIRE_GL=1
 
 bash scripts/build.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFX_WERROR=ON
 ctest --test-dir build --output-on-failure -j"$jobs"
+
+# The Windows plug-in, cross-built with the generators of the build above, and the check
+# of its exports and registration resource.
+FX_NATIVE_BUILD=build bash scripts/windows-build.sh build-windows
 
 bash scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DFX_SANITIZE=ON -DFX_BENCHMARKS=OFF -DFX_WERROR=ON
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \

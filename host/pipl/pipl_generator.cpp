@@ -1,7 +1,9 @@
 // Build-time tool: writes the registration resource in the two forms the build needs.
-//   pipl_generator OUT_SOURCE OUT_RC
+//   pipl_generator OUT_SOURCE OUT_RC [OUT_BYTES]
 // OUT_SOURCE is a C++ file that places the bytes, and nothing else, in the ELF section
-// named by pipl_section.h; OUT_RC is a Windows resource script holding the same bytes.
+// named by pipl_section.h; OUT_RC is a Windows resource script holding the same bytes;
+// OUT_BYTES, when given, the bytes themselves, which the check of a built plug-in
+// compares with what the library carries.
 
 #include <cstdio>
 #include <fstream>
@@ -81,8 +83,8 @@ bool write_file(const char* path, const std::string& text) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::cerr << "pipl_generator: expected two arguments: OUT_SOURCE OUT_RC\n";
+    if (argc != 3 && argc != 4) {
+        std::cerr << "pipl_generator: expected the arguments OUT_SOURCE OUT_RC [OUT_BYTES]\n";
         return 2;
     }
     const std::vector<std::uint8_t> bytes = fx::pipl::encode_registration_resource();
@@ -91,5 +93,6 @@ int main(int argc, char** argv) {
         return 1;
     }
     if (!write_file(argv[1], elf_source(bytes)) || !write_file(argv[2], resource_script(bytes))) return 1;
+    if (argc == 4 && !write_file(argv[3], std::string(bytes.begin(), bytes.end()))) return 1;
     return 0;
 }
