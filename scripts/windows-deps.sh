@@ -190,13 +190,17 @@ main() {
   local key
   key=$(cache_key)
   prefix=$cache_root/$key
+  mkdir -p "$cache_root"
+  # Builds sharing the cache wait for each other rather than build one prefix twice.
+  exec 9>"$prefix.lock"
+  flock 9
   if [ -f "$prefix/.complete" ]; then
     say "cached: $prefix"
     echo "$prefix"
     return
   fi
   rm -rf "$prefix"
-  mkdir -p "$prefix/lib" "$prefix/include" "$cache_root"
+  mkdir -p "$prefix/lib" "$prefix/include"
   work=$(mktemp -d "$cache_root/work.XXXXXX")
   trap 'rm -rf "$work"' EXIT
   local p src
