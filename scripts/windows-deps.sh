@@ -185,7 +185,16 @@ build_nettle() {
   logged make -C "$src" install-headers install-static install-pkgconfig
 }
 
+need_programs() {
+  local program
+  for program in "$triple-gcc-posix" "$triple-ar" dpkg-source cmake make flock; do
+    command -v "$program" >/dev/null ||
+      die "$program not found; scripts/install-deps.sh installs it (as root)"
+  done
+}
+
 main() {
+  need_programs
   ensure_source_index
   local key
   key=$(cache_key)
