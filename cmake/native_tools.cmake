@@ -14,6 +14,12 @@ if(CMAKE_CROSSCOMPILING)
                         "${fx_native_tool_names} there first)")
   endif()
   include("${FX_NATIVE_TOOLS}")
+  # They run here as they are: a cross build's emulator (Wine) is for its own programs.
+  foreach(name ${fx_native_tool_names})
+    if(TARGET ${name})
+      set_property(TARGET ${name} PROPERTY CROSSCOMPILING_EMULATOR "")
+    endif()
+  endforeach()
 endif()
 
 # Called by a folder in place of add_executable for one of the generators: a cross

@@ -31,4 +31,10 @@ cmake -S . -B "$dir" -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw64.cmake -DFX_W
   -DFX_BUILD_TESTS=OFF -DFX_BUILD_SIMHOST=OFF -DFX_BENCHMARKS=OFF "$@" >/dev/null
 cmake --build "$dir" -j"$jobs" --target fx_plugin
 ctest --test-dir "$dir" --output-on-failure -R '^plugin_image$'
+# Where the native build made the Linux plug-in too, its registration section must be
+# the Windows resource byte for byte.
+if [ -f "$native/host/Morvelline2Pro.so" ]; then
+  objcopy -O binary --only-section=.pipl "$native/host/Morvelline2Pro.so" "$dir/host/linux-section.pipl"
+  "$native/simhost/plugin_image_check" "$dir/host/Morvelline2Pro.aex" host/exports.def "$dir/host/linux-section.pipl"
+fi
 echo "windows-build.sh: $dir/host/Morvelline2Pro.aex built and checked"

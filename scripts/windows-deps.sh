@@ -185,18 +185,31 @@ build_nettle() {
   logged make -C "$src" install-headers install-static install-pkgconfig
 }
 
+need_programs() {
+  local program
+  for program in "$triple-gcc-posix" "$triple-ar" dpkg-source cmake make flock; do
+    command -v "$program" >/dev/null ||
+      die "$program not found; scripts/install-deps.sh installs it (as root)"
+  done
+}
+
 main() {
+  need_programs
   ensure_source_index
   local key
   key=$(cache_key)
   prefix=$cache_root/$key
+  mkdir -p "$cache_root"
+  # Builds sharing the cache wait for each other rather than build one prefix twice.
+  exec 9>"$prefix.lock"
+  flock 9
   if [ -f "$prefix/.complete" ]; then
     say "cached: $prefix"
     echo "$prefix"
     return
   fi
   rm -rf "$prefix"
-  mkdir -p "$prefix/lib" "$prefix/include" "$cache_root"
+  mkdir -p "$prefix/lib" "$prefix/include"
   work=$(mktemp -d "$cache_root/work.XXXXXX")
   trap 'rm -rf "$work"' EXIT
   local p src
