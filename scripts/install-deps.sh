@@ -8,6 +8,7 @@ packages=(
   libegl-dev libegl-mesa0 libgl1-mesa-dri libgl-dev
   binutils  # nm: the exported-symbol test
   pkg-config nlohmann-json3-dev libcli11-dev duktape-dev libcairo2-dev nettle-dev
+  zenity xdotool xvfb  # the real file dialog on a virtual display (the dialogs test)
 )
 missing=()
 for p in "${packages[@]}"; do
