@@ -3,16 +3,10 @@
 #include <cmath>
 #include <cstdint>
 
+#include "interactive/colour_byte.h"
+
 namespace fx {
 namespace {
-
-// trunc(x) kept to the low 8 bits, as the host's colour bytes take it.
-A_u_char colour_byte(float x) {
-    const double scaled = std::trunc(static_cast<double>(x) * 255.0);
-    if (!std::isfinite(scaled)) return 0;
-    return static_cast<A_u_char>(static_cast<std::uint64_t>(static_cast<std::int64_t>(std::fmod(scaled, 256.0))) &
-                                 0xFFu);
-}
 
 std::int32_t whole(float x) {
     if (!std::isfinite(x) || std::fabs(x) >= 2147483647.0f) return 0;

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <numbers>
 
+#include "interactive/colour_byte.h"
 #include "interactive/preset_lines.h"
 
 namespace fx {
@@ -61,14 +62,6 @@ std::optional<PF_Fixed> layer_fixed(A_long size, double x) {
     const double value = std::round(static_cast<double>(size) * x * 65536.0);
     if (!(std::fabs(value) <= 2147483647.0)) return std::nullopt;
     return static_cast<PF_Fixed>(value);
-}
-
-// Rounded, not truncated: the six digits a preset keeps of red ÷ 255 read back just
-// below the whole byte for about half of all bytes.
-A_u_char colour_byte(double x) {
-    const double scaled = std::round(x * 255.0);
-    if (!(scaled > 0.0)) return 0;
-    return static_cast<A_u_char>(std::min(scaled, 255.0));
 }
 
 void set_value(PanelCommand& command, int j, PF_ParamDef& p, float u, float v, float w) {

@@ -205,13 +205,42 @@ void DrawingCanvas::paint_rect(const DRAWBOT_ColorRGBA& color, const DRAWBOT_Rec
 }
 
 void DrawingCanvas::draw_text(double x, double y, const std::string& text, std::uint8_t level, double size) {
+    const float grey = static_cast<float>(level / 255.0);
+    draw_text(x, y, text, DRAWBOT_ColorRGBA{grey, grey, grey, 1.0f}, size);
+}
+
+void DrawingCanvas::draw_text(double x, double y, const std::string& text, const DRAWBOT_ColorRGBA& color,
+                              double size) {
     std::lock_guard lock(pieces_->mutex);
     cairo_save(pieces_->cr);
     cairo_select_font_face(pieces_->cr, "sans-serif", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
     cairo_set_font_size(pieces_->cr, size);
-    cairo_set_source_rgb(pieces_->cr, level / 255.0, level / 255.0, level / 255.0);
+    cairo_set_source_rgba(pieces_->cr, color.red, color.green, color.blue, color.alpha);
     cairo_move_to(pieces_->cr, x, y);
     cairo_show_text(pieces_->cr, text.c_str());
+    cairo_restore(pieces_->cr);
+}
+
+void DrawingCanvas::fill_polygon(const std::vector<DRAWBOT_PointF32>& points, const DRAWBOT_ColorRGBA& color) {
+    if (points.size() < 3) return;
+    std::lock_guard lock(pieces_->mutex);
+    cairo_save(pieces_->cr);
+    cairo_set_source_rgba(pieces_->cr, color.red, color.green, color.blue, color.alpha);
+    cairo_move_to(pieces_->cr, points[0].x, points[0].y);
+    for (std::size_t i = 1; i < points.size(); ++i) cairo_line_to(pieces_->cr, points[i].x, points[i].y);
+    cairo_close_path(pieces_->cr);
+    cairo_fill(pieces_->cr);
+    cairo_restore(pieces_->cr);
+}
+
+void DrawingCanvas::frame_rect(const DRAWBOT_RectF32& rect, const DRAWBOT_ColorRGBA& color) {
+    std::lock_guard lock(pieces_->mutex);
+    cairo_save(pieces_->cr);
+    cairo_set_source_rgba(pieces_->cr, color.red, color.green, color.blue, color.alpha);
+    cairo_set_line_width(pieces_->cr, 1.0);
+    // Half-pixel edges keep a one-pixel line sharp.
+    cairo_rectangle(pieces_->cr, rect.left + 0.5, rect.top + 0.5, rect.width - 1.0, rect.height - 1.0);
+    cairo_stroke(pieces_->cr);
     cairo_restore(pieces_->cr);
 }
 

@@ -14,6 +14,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "AE_EffectUI.h"
 #include "DrawbotSuite.h"
@@ -61,6 +62,12 @@ public:
     // Writes `text` (UTF-8) with its baseline's start at `x`, `y` in a grey `level` (0-255),
     // in the system's sans-serif face at `size` pixels. The host's own panel labels.
     void draw_text(double x, double y, const std::string& text, std::uint8_t level, double size = 12.0);
+    // The same in a colour of its own (components 0-1), as the panel shows values.
+    void draw_text(double x, double y, const std::string& text, const DRAWBOT_ColorRGBA& color, double size = 12.0);
+    // The panel's own shapes: a filled polygon (twirl triangles, menu arrows) and a
+    // rectangle's outline (check boxes, menu boxes), antialiased.
+    void fill_polygon(const std::vector<DRAWBOT_PointF32>& points, const DRAWBOT_ColorRGBA& color);
+    void frame_rect(const DRAWBOT_RectF32& rect, const DRAWBOT_ColorRGBA& color);
     void push_state();
     bool pop_state();  // false when nothing was pushed
     // Images made and not released yet.

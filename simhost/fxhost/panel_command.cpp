@@ -8,7 +8,8 @@
 //   --click NAME X,Y  a click on a custom control at control-relative pixels, with the
 //                     left mouse button held, as PF_Cmd_EVENT
 // Dialogs take their answers from the answers file. With --png FILE the panel is also
-// written as a picture, its custom controls drawn by the plug-in. At the end the panel's state is
+// written as a picture, its custom controls drawn by the plug-in; --twirl GROUP shows a
+// group twirled the other way than it starts (open or closed). At the end the panel's state is
 // printed as JSON: every parameter with its value, ui flags, stream name and hidden flag
 // and the instance's param_state, and the instance's texts and image references. With
 // --save-project FILE the session is then saved as a project, which `fxhost panel
@@ -21,6 +22,7 @@
 #include <memory>
 #include <nlohmann/json.hpp>
 #include <optional>
+#include <set>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -55,6 +57,7 @@ struct PanelOptions {
     std::string answers;
     bool premiere = false;
     std::string png;
+    std::vector<std::string> twirls;  // groups the user twirled open or closed
     std::vector<Action> actions;
 };
 
@@ -75,6 +78,8 @@ PanelOptions parse_options(const std::vector<std::string>& args) {
             options.answers = args[++i];
         } else if (arg == "--png" && has_value) {
             options.png = args[++i];
+        } else if (arg == "--twirl" && has_value) {
+            options.twirls.push_back(args[++i]);
         } else if (arg == "--premiere") {
             options.premiere = true;
         } else if (arg == "--update") {
@@ -94,7 +99,7 @@ PanelOptions parse_options(const std::vector<std::string>& args) {
         } else {
             fail("unexpected argument \"" + arg +
                  "\", expected --definition FILE, --premiere, --project FILE, --answers FILE, --png FILE, "
-                 "--save-project FILE, --set NAME=VALUE, --press NAME, --click NAME X,Y or --update");
+                 "--save-project FILE, --twirl GROUP, --set NAME=VALUE, --press NAME, --click NAME X,Y or --update");
         }
     }
     return options;
@@ -386,7 +391,17 @@ int run_panel(const std::vector<std::string>& args) {
         extra.param_index = index;
         ok = report(action.text, effect->quietly([&] { return plugin.call(PF_Cmd_USER_CHANGED_PARAM, &extra); })) && ok;
     }
-    if (!options.png.empty()) write_panel_picture(host, plugin, value_texts(host), options.png);
+    if (!options.png.empty()) {
+        std::set<int> twirled;
+        for (const std::string& name : options.twirls) {
+            const int index = find_param(host, name, "--twirl " + name);
+            if (host.added_params()[static_cast<std::size_t>(index - 1)].def.param_type != PF_Param_GROUP_START)
+                fail("--twirl " + name + ": not a group, expected the name of a group's heading");
+            twirled.insert(index);
+        }
+        write_panel_picture(host, plugin, value_texts(host), twirled, read_plugin_definition()->settings.name.str(),
+                            options.png);
+    }
     const nlohmann::json state = panel_json(host, plugin);
     if (!options.save_project.empty()) {
         const ProjectFile project = effect->quietly(

@@ -116,12 +116,13 @@ RenderSession::RenderSession(const HostChoice& choice, FrameSize frame_size, A_l
     const int count = std::clamp(definition_->settings.param_count, 1, kSlotCount);
     for (int slot = 1; slot < count; ++slot)
         if (definition_->params[slot].type == kParamLayer) layer_slots_.push_back(slot);
-    if (project != nullptr)
+    if (project != nullptr) {
         if (const int skipped = restore_render_values(host_, project->params, project->layer_size); skipped > 0)
             warnings_.push_back("warning: " + std::to_string(skipped) +
                                 " of the project's values describe no parameter of this effect at their place (another "
                                 "type or id) and were left at their defaults");
-    if (project != nullptr) warn_of_lost_pictures();
+        warn_of_lost_pictures();
+    }
     for (const ParamSetting& setting : settings) apply(setting);
 }
 

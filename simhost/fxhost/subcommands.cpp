@@ -14,12 +14,12 @@ const std::vector<Subcommand>& subcommands() {
          "apply the effect and save the project into PROJECT, or reopen PROJECT and print the restored instance",
          run_project},
         {"panel",
-         "[--definition FILE] [--premiere] [--answers FILE] [--png FILE] [--set NAME=VALUE | --press NAME | --click "
-         "NAME X,Y | "
-         "--update]...",
-         "apply the effect, act in its panel as a user would, print the panel's state as JSON", run_panel},
+         "[--definition FILE] [--premiere] [--project FILE] [--answers FILE] [--png FILE] [--twirl GROUP]... "
+         "[--set NAME=VALUE | --press NAME | --click NAME X,Y | --update]... [--save-project FILE]",
+         "apply the effect (or reopen a project), act in its panel as a user would, print the panel's state as JSON",
+         run_panel},
         {"render",
-         "[--definition FILE] [--input FILE]... [--set NAME=VALUE]... [--depth 8|16|32] [--size WxH] "
+         "[--definition FILE] [--project FILE] [--input FILE]... [--set NAME=VALUE]... [--depth 8|16|32] [--size WxH] "
          "[--time SECONDS] [--premiere] [--classic] --output FILE",
          "render one frame of the effect over PNG or JPEG pictures (built-in pictures without --input) into a PNG",
          run_render},

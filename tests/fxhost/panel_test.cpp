@@ -143,6 +143,59 @@ TEST_F(FxhostPanel, PngShowsThePanelWithTheControlsThePluginDraws) {
     cairo_surface_destroy(picture);
 }
 
+// The red channel of (x, y) in a PNG of the panel, and the picture's height.
+struct PanelPng {
+    explicit PanelPng(const std::string& path) : surface(cairo_image_surface_create_from_png(path.c_str())) {}
+    ~PanelPng() { cairo_surface_destroy(surface); }
+    PanelPng(const PanelPng&) = delete;
+    PanelPng& operator=(const PanelPng&) = delete;
+    bool ok() const { return cairo_surface_status(surface) == CAIRO_STATUS_SUCCESS; }
+    int height() const { return cairo_image_surface_get_height(surface); }
+    int red(int x, int y) const {
+        return cairo_image_surface_get_data(surface)[y * cairo_image_surface_get_stride(surface) + x * 4 + 2];
+    }
+    cairo_surface_t* surface;
+};
+
+TEST_F(FxhostPanel, PngTwirlsGroupsAndShowsPopupsAsMenus) {
+    // A group registered closed (flags 0), its member, and a popup after it.
+    const std::string groups = folder_.write(
+        "groups.fxdef",
+        "[settings]\nusegpu=-1\nname=Groups\n[par1]\nname=Look\ntype=topic_start\n[par2]\nname=Inside\ntype=float\n"
+        "[par3]\nname=Look end\ntype=topic_end\n[par4]\nname=Shape\ntype=popup\ntext=Round|Square\n"
+        "[ps0]\nvoid main() { gl_FragColor = vec4(1.0); }\n");
+    // The layout: the effect's heading (rows from y 8, 20 high, 4 apart), then a row per
+    // shown parameter; a group's twirl starts at the left margin, x 8.
+    constexpr int kFirstRow = 32;
+    constexpr int kRow = 20;
+    const std::string closed_png = folder_ / "closed.png";
+    ASSERT_EQ(run_fxhost({"panel", "--definition", groups, "--png", closed_png}).status, 0);
+    const std::string open_png = folder_ / "open.png";
+    const FxhostRun twirled = run_fxhost({"panel", "--definition", groups, "--twirl", "Look", "--png", open_png});
+    ASSERT_EQ(twirled.status, 0) << twirled.err;
+    const PanelPng closed(closed_png);
+    const PanelPng open(open_png);
+    ASSERT_TRUE(closed.ok() && open.ok());
+    EXPECT_EQ(open.height(), closed.height() + kRow) << "the open group shows its member";
+    // Just above the twirl's middle, 7 pixels in: inside the down-pointing triangle, outside
+    // the right-pointing one.
+    const int twirl_middle = kFirstRow + kRow / 2;
+    EXPECT_GT(open.red(8 + 7, twirl_middle - 2), 150);
+    EXPECT_LT(closed.red(8 + 7, twirl_middle - 2), 80);
+    EXPECT_GT(closed.red(8 + 3, twirl_middle + 1), 150) << "inside the right-pointing triangle";
+
+    // The popup's row follows the group: its box has an edge at x 226 and a light down
+    // arrow near its right end (x 370-378), on the box's darker face.
+    const int popup_middle = kFirstRow + kRow + kRow / 2;
+    EXPECT_NEAR(closed.red(226, popup_middle), 120, 20) << "the menu box's edge";
+    EXPECT_GT(closed.red(374, popup_middle - 1), 150) << "the down arrow";
+    EXPECT_LT(closed.red(374, popup_middle + 5), 45) << "the box's face below the arrow";
+
+    const FxhostRun not_a_group = run_fxhost({"panel", "--definition", groups, "--twirl", "Shape", "--png", open_png});
+    EXPECT_EQ(not_a_group.status, 1);
+    EXPECT_NE(not_a_group.err.find("--twirl Shape: not a group"), std::string::npos) << not_a_group.err;
+}
+
 TEST_F(FxhostPanel, PngIntoAMissingFolderIsAnError) {
     const FxhostRun run = panel({"--png", folder_.path() + "/no/such/folder/panel.png"});
     EXPECT_EQ(run.status, 1);

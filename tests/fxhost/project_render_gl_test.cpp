@@ -83,5 +83,23 @@ TEST(ProjectRenderGl, ATextEditedInThePanelReachesTheRender) {
     EXPECT_EQ(pictures::read_picture(out).pixel(3, 3)[3] / 257, 204) << "the text 0.8, not the default 0.5";
 }
 
+TEST(ProjectRenderGl, ValuesThatFitNoParameterAreLeftWithAWarning) {
+    const Session session;
+    ASSERT_EQ(session.panel({"--set", "Amount=0.6"}).status, 0);
+    // Another effect: its first parameter is a checkbox where the project holds a slider.
+    TempFolder other;
+    const std::string definition = other.write(
+        "other.fxdef",
+        "[settings]\nname=Other\n[par1]\nname=Flag\nparam=flag\ntype=check\n[par2]\nname=Amount\nparam=amount\n"
+        "type=float\ndefault=0.25\n[ps0]\n#version 120\nuniform float amount;\n"
+        "void main() { gl_FragColor = vec4(amount, 0.0, 0.0, 1.0); }\n");
+    const std::string out = other / "other.png";
+    const FxhostRun run = session.render({"--project", session.project, "--definition", definition}, out);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.err.find("fxhost render: warning: "), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("describe no parameter of this effect"), std::string::npos) << run.err;
+    EXPECT_EQ(pictures::read_picture(out).pixel(3, 3)[0] / 257, 64) << "Amount keeps its default 0.25";
+}
+
 }  // namespace
 }  // namespace fx::test

@@ -313,6 +313,32 @@ TEST(JpegDecoder, CmykIsConvertedToRgbInBothConventions) {
     }
 }
 
+TEST(JpegDecoder, AProgressiveFileWithMoreScansThanTheLimitFails) {
+    // One colour all over: the AC coefficients these scans leave unrefined would make
+    // libjpeg smooth between blocks of different colours.
+    const std::uint8_t orange[4] = {230, 120, 20, 0};
+    // 1000 scans are the most a picture may take; one more and the decoder gives up
+    // before reading the rest, however small the file.
+    for (const int scans : {1000, 1001, 2090}) {
+        SCOPED_TRACE(scans);
+        JpegLayout layout = flat_blocks(3, orange, orange);
+        layout.progressive = true;
+        layout.scans = scans;
+        const std::string path = temp_path("scans.jpg");
+        write_jpeg(path, layout);
+        Image image;
+        if (scans <= 1000) {
+            ASSERT_EQ(DecodeJpeg(path, image), 0);
+            expect_blocks(image, orange, orange);
+        } else {
+            EXPECT_EQ(DecodeJpeg(path, image), -1);
+            EXPECT_TRUE(image.empty());
+            EXPECT_TRUE(image.pixels.empty());
+        }
+        std::remove(path.c_str());
+    }
+}
+
 TEST(JpegDecoder, DamagedCutShortAndOversizedFilesFail) {
     const std::uint8_t a[4] = {10, 20, 30, 0}, b[4] = {200, 100, 50, 0};
     const std::string good = temp_path("good.jpg");

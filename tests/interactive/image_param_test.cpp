@@ -80,6 +80,22 @@ TEST_F(ImageParam, UnderPremiereProTheChosenFileIsLoadedToo) {
     EXPECT_EQ(host_.log().count("PF_SetProjectDirty"), 1u);
 }
 
+TEST_F(ImageParam, AProgressiveFileWithTooManyScansShowsThePlaceholder) {
+    start(picture_param, small_control);
+    const std::string path = temp_path("scans.jpg");
+    JpegLayout layout{16, 8, 3, true, true, std::vector<std::uint8_t>(16 * 8 * 3, 90)};
+    layout.scans = 1001;
+    write_jpeg(path, layout);
+    files_.push_back(path);
+    answers(path + "\n");
+    EXPECT_EQ(change(1).result, PF_Err_NONE);
+    EXPECT_EQ(stored(), path);
+    EXPECT_EQ(holder().full.width, 40u) << "the placeholder, not the 16 x 8 picture";
+    EXPECT_EQ(holder().full.height, 30u);
+    EXPECT_EQ(holder().full.channels, 3);
+    EXPECT_EQ(holder().full.pixels[0], 255) << "white top left";
+}
+
 TEST_F(ImageParam, MissingDamagedAndUnknownFilesLeaveThePlaceholderAndTheReference) {
     start(picture_param, small_control);
     EXPECT_EQ(holder().full.width, 40u) << "a new instance shows the placeholder";

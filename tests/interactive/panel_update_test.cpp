@@ -1,6 +1,9 @@
 // The update pass (PF_Cmd_UPDATE_PARAMS_UI) after a project is reopened, built-in preset
 // popups, which changes mark the text defines dirty, and the actions that hand on to
 // image and preset loading.
+#include <cstdio>
+#include <string>
+
 #include "panel_fixture.h"
 
 namespace fx::test {
@@ -114,8 +117,8 @@ TEST_F(PanelUpdate, ABuiltInPresetWritesTheRecordsOfTheChosenEntry) {
     EXPECT_EQ(param(2).u.fs_d.value, static_cast<double>(0.25f)) << "the last record for a slot wins";
     EXPECT_EQ(param(3).u.cd.value.alpha, 255);
     EXPECT_EQ(param(3).u.cd.value.red, 255);
-    EXPECT_EQ(param(3).u.cd.value.green, 127);
-    EXPECT_EQ(param(3).u.cd.value.blue, 255) << "trunc(-1.02) = -1 kept to its low 8 bits";
+    EXPECT_EQ(param(3).u.cd.value.green, 128) << "127.5 rounded";
+    EXPECT_EQ(param(3).u.cd.value.blue, 0) << "-1.02 held at black, not wrapped to full blue";
     EXPECT_EQ(param(4).u.ad.value, 45 * 65536);
     EXPECT_EQ(param(5).u.td.x_value, 320 * 65536);
     EXPECT_EQ(param(5).u.td.y_value, 90 * 65536);
@@ -125,6 +128,30 @@ TEST_F(PanelUpdate, ABuiltInPresetWritesTheRecordsOfTheChosenEntry) {
     for (int j = 2; j <= 8; ++j) EXPECT_EQ(param(j).uu.change_flags, PF_ChangeFlag_CHANGED_VALUE) << j;
     EXPECT_EQ(param(9).uu.change_flags, untouched);
     EXPECT_EQ(global().texts_dirty, 1);
+}
+
+// Every byte written as byte / 255 with six significant digits, as a preset keeps a
+// colour, comes back as the same byte.
+TEST_F(PanelUpdate, ABuiltInPresetColourKeepsEveryByte) {
+    std::string text = "[par1]\nname=looks\ntype=popup\nflags=3\ntext=";
+    for (int c = 0; c < 256; ++c) text += (c ? "|" : "") + std::to_string(c);
+    text += "\n[par2]\nname=Tint\ntype=color\n";
+    const auto part = [](int c) {
+        char digits[32];
+        std::snprintf(digits, sizeof digits, "%g", c / 255.0);
+        return std::string(digits);
+    };
+    for (int c = 0; c < 256; ++c)
+        text += "[preset_looks_" + std::to_string(c) + "]\nTint=" + part(c) + "|" + part(255 - c) + "|" +
+                part((c * 7) % 256) + "\n";
+    start(text);
+    for (int c = 0; c < 256; ++c) {
+        param(1).u.pd.value = c + 1;
+        ASSERT_EQ(change(1).result, PF_Err_NONE);
+        ASSERT_EQ(param(2).u.cd.value.red, c);
+        ASSERT_EQ(param(2).u.cd.value.green, 255 - c);
+        ASSERT_EQ(param(2).u.cd.value.blue, (c * 7) % 256);
+    }
 }
 
 TEST_F(PanelUpdate, WithoutAnOutputLayerPointsKeepTheirValues) {

@@ -64,6 +64,39 @@ void write_png(const std::string& path, const PngLayout& layout) {
     std::fclose(file);
 }
 
+namespace {
+
+// The scans of JpegLayout::scans: the DC of all components at bit 10 and lower, then each
+// AC coefficient of each component likewise, then the DC refined to its last bit (so
+// that flat blocks keep their colour whatever the count), then the AC refined one bit a
+// scan until the count is reached.
+std::vector<jpeg_scan_info> counted_scans(int components, int count) {
+    constexpr int kTopBit = 10;  // the coarsest successive-approximation bit for 8-bit samples
+    std::vector<jpeg_scan_info> scans;
+    jpeg_scan_info dc{};
+    dc.comps_in_scan = components;
+    for (int c = 0; c < components; ++c) dc.component_index[c] = c;
+    dc.Al = kTopBit;
+    scans.push_back(dc);
+    for (int c = 0; c < components; ++c)
+        for (int k = 1; k < 64; ++k) scans.push_back({1, {c, 0, 0, 0}, k, k, 0, kTopBit});
+    for (int bit = kTopBit; bit > 0; --bit) {
+        jpeg_scan_info refine = dc;
+        refine.Ah = bit;
+        refine.Al = bit - 1;
+        scans.push_back(refine);
+    }
+    for (int bit = kTopBit; bit > 0 && static_cast<int>(scans.size()) < count; --bit)
+        for (int c = 0; c < components; ++c)
+            for (int k = 1; k < 64 && static_cast<int>(scans.size()) < count; ++k)
+                scans.push_back({1, {c, 0, 0, 0}, k, k, bit, bit - 1});
+    if (static_cast<int>(scans.size()) != count)
+        throw std::runtime_error("picture_files: " + std::to_string(count) + " scans cannot be made");
+    return scans;
+}
+
+}  // namespace
+
 void write_jpeg(const std::string& path, const JpegLayout& layout) {
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (file == nullptr) throw std::runtime_error("picture_files: cannot write " + path);
@@ -85,6 +118,12 @@ void write_jpeg(const std::string& path, const JpegLayout& layout) {
     // No chroma subsampling, so flat colour blocks keep their colour up to their edges.
     for (int c = 0; c < info.num_components; ++c) info.comp_info[c].h_samp_factor = info.comp_info[c].v_samp_factor = 1;
     if (layout.progressive) jpeg_simple_progression(&info);
+    const std::vector<jpeg_scan_info> scans =
+        layout.scans > 0 ? counted_scans(info.num_components, layout.scans) : std::vector<jpeg_scan_info>();
+    if (!scans.empty()) {
+        info.scan_info = scans.data();
+        info.num_scans = static_cast<int>(scans.size());
+    }
     jpeg_start_compress(&info, TRUE);
     const std::size_t row_bytes = static_cast<std::size_t>(layout.width) * layout.components;
     while (info.next_scanline < info.image_height) {

@@ -32,6 +32,10 @@ struct JpegLayout {
     bool progressive = false;
     bool adobe_marker = true;  // only for CMYK: Adobe's inverted convention
     std::vector<std::uint8_t> samples;
+    // Progressive with exactly this many scans (0: libjpeg's own ten or so): every
+    // coefficient band of every component sent at its coarsest bit, then refined one
+    // bit a scan until the count is reached. At most 2090 for RGB, 704 for grey.
+    int scans = 0;
 };
 
 void write_jpeg(const std::string& path, const JpegLayout& layout);

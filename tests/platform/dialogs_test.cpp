@@ -1,7 +1,9 @@
 // The Linux dialogs: answers from the answers file in order, zenity as a child process
 // (a stand-in zenity script records its arguments and answers), a missing zenity and no
 // display at all, each behaving as the user would see it.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -167,29 +169,134 @@ TEST_F(Dialogs, ZenityExtraButtonIsTheSecondButton) {
     EXPECT_EQ(dialog.text(), "old text");
 }
 
-// The real zenity on a virtual display. Nobody answers it, so it is stopped after two
-// seconds (by timeout, through a wrapper ahead of it on PATH) and the dialog reads as
-// cancelled: what is checked is that the real program is started and its end is handled.
-TEST_F(Dialogs, RealZenityUnderXvfb) {
-    const std::string zenity = folder_ / "zenity-path.txt";
-    if (std::system(("command -v zenity > " + zenity + " && command -v Xvfb >/dev/null").c_str()) != 0)
-        GTEST_SKIP() << "zenity or Xvfb is not installed; the zenity path is covered by the stand-in script";
-    std::string real = read_all(zenity);
-    while (!real.empty() && real.back() == '\n') real.pop_back();
-    const pid_t server = fork();
-    ASSERT_GE(server, 0);
-    if (server == 0) {
-        execlp("Xvfb", "Xvfb", ":87", "-nolisten", "tcp", static_cast<char*>(nullptr));
-        _exit(127);
+// Whether every program named is on PATH.
+bool installed(const std::string& programs) {
+    std::string command = "true";
+    for (std::stringstream in(programs); in.good();) {
+        std::string name;
+        in >> name;
+        if (!name.empty()) command += " && command -v " + name + " >/dev/null";
     }
-    sleep(1);
-    const std::string wrapper = folder_.write("bin/zenity", "#!/bin/sh\nexec timeout 2 " + real + " \"$@\"\n");
-    chmod(wrapper.c_str(), 0755);
-    env_.set("PATH", folder_ / "bin" + ":" + std::getenv("PATH"));
-    env_.set("DISPLAY", ":87");
+    return std::system(command.c_str()) == 0;
+}
+
+// An X server of its own on a display number it picks itself (-displayfd), so that runs
+// side by side never share one; stopped with the object. The server writes its number
+// again whenever it resets, and a write to a closed pipe ends it: it runs without resets
+// and the pipe stays open while it runs.
+class VirtualDisplay {
+public:
+    VirtualDisplay() {
+        int pipe_ends[2];
+        if (pipe(pipe_ends) != 0) return;
+        server_ = fork();
+        if (server_ == 0) {
+            close(pipe_ends[0]);
+            const int quiet = open("/dev/null", O_WRONLY);
+            dup2(quiet, STDOUT_FILENO);
+            dup2(quiet, STDERR_FILENO);
+            const std::string fd = std::to_string(pipe_ends[1]);
+            execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-nolisten", "tcp", "-noreset",
+                   static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        close(pipe_ends[1]);
+        number_pipe_ = pipe_ends[0];
+        // The server writes its number once it accepts clients.
+        pollfd ready{number_pipe_, POLLIN, 0};
+        char digits[16] = {};
+        if (server_ > 0 && poll(&ready, 1, 10000) == 1 && read(number_pipe_, digits, sizeof digits - 1) > 0) {
+            name_ = ":" + std::string(digits);
+            while (!name_.empty() && (name_.back() == '\n' || name_.back() == ' ')) name_.pop_back();
+        }
+    }
+    ~VirtualDisplay() {
+        if (server_ > 0) {
+            kill(server_, SIGTERM);
+            waitpid(server_, nullptr, 0);
+        }
+        if (number_pipe_ >= 0) close(number_pipe_);
+    }
+    VirtualDisplay(const VirtualDisplay&) = delete;
+    VirtualDisplay& operator=(const VirtualDisplay&) = delete;
+
+    // ":N", or "" when the server did not start.
+    const std::string& name() const { return name_; }
+
+private:
+    pid_t server_ = -1;
+    int number_pipe_ = -1;
+    std::string name_;
+};
+
+// A user at the keyboard who presses Return again and again until stopped: the first
+// press that reaches an open dialog accepts it.
+class ReturnPresser {
+public:
+    ReturnPresser() {
+        presser_ = fork();
+        if (presser_ == 0) {
+            setpgid(0, 0);
+            execl("/bin/sh", "sh", "-c", "while :; do xdotool key Return 2>/dev/null; sleep 0.2; done",
+                  static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        if (presser_ > 0) setpgid(presser_, presser_);
+    }
+    ~ReturnPresser() {
+        if (presser_ <= 0) return;
+        kill(-presser_, SIGTERM);
+        waitpid(presser_, nullptr, 0);
+    }
+    ReturnPresser(const ReturnPresser&) = delete;
+    ReturnPresser& operator=(const ReturnPresser&) = delete;
+
+private:
+    pid_t presser_ = -1;
+};
+
+class RealZenity : public Dialogs {
+protected:
+    // The real zenity behind a wrapper that stops it after `seconds`, on a display of its
+    // own; false when the display did not start.
+    bool use_real_zenity(int seconds) {
+        const std::string found = folder_ / "zenity-path.txt";
+        if (std::system(("command -v zenity > " + found).c_str()) != 0) return false;
+        std::string real = read_all(found);
+        while (!real.empty() && real.back() == '\n') real.pop_back();
+        const std::string wrapper = folder_.write(
+            "bin/zenity", "#!/bin/sh\nexec timeout " + std::to_string(seconds) + " " + real + " \"$@\"\n");
+        chmod(wrapper.c_str(), 0755);
+        env_.set("PATH", folder_ / "bin" + ":" + std::getenv("PATH"));
+        if (display_.name().empty()) return false;
+        env_.set("DISPLAY", display_.name());
+        // No session bus here: settings stay in memory instead of a warning a keystroke.
+        env_.set("GSETTINGS_BACKEND", "memory");
+        return true;
+    }
+    VirtualDisplay display_;
+};
+
+// Nobody answers the dialog, so it is stopped after two seconds and reads as cancelled:
+// the real program is started and its end is handled.
+TEST_F(RealZenity, AnUnansweredDialogIsCancelled) {
+    if (!installed("zenity Xvfb"))
+        GTEST_SKIP() << "zenity or Xvfb is not installed; the zenity path is covered by the stand-in script";
+    ASSERT_TRUE(use_real_zenity(2)) << "Xvfb did not start";
     EXPECT_EQ(FileDialog(FileDialogAction::open, "", "", ParseFilters("Images:png")), std::nullopt);
-    kill(server, SIGTERM);
-    waitpid(server, nullptr, 0);
+}
+
+// A save dialog opened with a folder and a default name, accepted with Return as a user
+// would: the answer is that name in that folder.
+TEST_F(RealZenity, ASaveDialogAcceptedWithReturnAnswersTheDefaultName) {
+    if (!installed("zenity Xvfb xdotool"))
+        GTEST_SKIP() << "zenity, Xvfb or xdotool is not installed; the zenity path is covered by the stand-in script";
+    ASSERT_TRUE(use_real_zenity(10)) << "Xvfb did not start";
+    const std::string folder = folder_ / "pictures";
+    ASSERT_EQ(mkdir(folder.c_str(), 0755), 0);
+    const ReturnPresser user;
+    EXPECT_EQ(FileDialog(FileDialogAction::save, folder, "answer.png", ParseFilters("Images:png")),
+              folder + "/answer.png");
 }
 
 }  // namespace
