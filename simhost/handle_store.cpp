@@ -39,10 +39,18 @@ HostHandle HandleStore::create(std::uint64_t size) {
     if (size > max_block_size) return nullptr;
     // malloc(0) may return null; every handle owns at least one byte so that its master
     // pointer is never null while it lives.
-    void* data = std::malloc(size == 0 ? 1 : static_cast<std::size_t>(size));
+    const std::size_t bytes = size == 0 ? 1 : static_cast<std::size_t>(size);
+    unsigned char fill = 0;
+    {
+        std::lock_guard lock(mutex_);
+        fill = fill_;
+    }
+    // Zeroed blocks come from calloc: fresh pages of a large block are zero already and
+    // are only touched where the plug-in writes, where a memset would touch them all.
+    void* data = fill == 0 ? std::calloc(1, bytes) : std::malloc(bytes);
     if (data == nullptr) return nullptr;
+    if (fill != 0) std::memset(data, fill, bytes);
     std::lock_guard lock(mutex_);
-    std::memset(data, fill_, size == 0 ? 1 : static_cast<std::size_t>(size));
     auto block = std::make_unique<Block>();
     block->data = data;
     block->size = size;

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <map>
 #include <mutex>
+#include <new>
 #include <stdexcept>
 #include <string>
 #include <type_traits>
@@ -114,12 +115,14 @@ HostWorld::HostWorld(PF_PixelFormat format, A_long width, A_long height, A_long 
     }
     const std::size_t rowbytes = pixel * static_cast<std::size_t>(width) + static_cast<std::size_t>(row_padding);
     // One byte more than the rows need, so that an empty world still has an address of its own.
-    memory_.assign(rowbytes * static_cast<std::size_t>(height) + 1, 0);
+    const std::size_t size = rowbytes * static_cast<std::size_t>(height) + 1;
+    memory_.reset(static_cast<std::uint8_t*>(std::calloc(size, 1)));
+    if (!memory_) throw std::bad_alloc();
     const std::size_t pixels = pixel * static_cast<std::size_t>(width);
     for (A_long y = 0; y < height; ++y)
-        std::memset(memory_.data() + rowbytes * y + pixels, kPaddingByte, rowbytes - pixels);
-    memory_.back() = kPaddingByte;
-    world_.data = reinterpret_cast<PF_PixelPtr>(memory_.data());
+        std::memset(memory_.get() + rowbytes * y + pixels, kPaddingByte, rowbytes - pixels);
+    memory_[size - 1] = kPaddingByte;
+    world_.data = reinterpret_cast<PF_PixelPtr>(memory_.get());
     world_.rowbytes = static_cast<A_long>(rowbytes);
     world_.width = width;
     world_.height = height;
@@ -129,12 +132,12 @@ HostWorld::HostWorld(PF_PixelFormat format, A_long width, A_long height, A_long 
     world_.origin_y = origin_y;
     if (pixel > 4) world_.world_flags = PF_WorldFlag_DEEP;
     std::lock_guard lock(account().mutex);
-    account().formats[memory_.data()] = format;
+    account().formats[memory_.get()] = format;
 }
 
 HostWorld::~HostWorld() {
     std::lock_guard lock(account().mutex);
-    account().formats.erase(memory_.data());
+    account().formats.erase(memory_.get());
 }
 
 void HostWorld::fill(const Picture& picture) {
@@ -143,7 +146,7 @@ void HostWorld::fill(const Picture& picture) {
     const int width = std::min(picture.width, static_cast<int>(world_.width));
     const int height = std::min(picture.height, static_cast<int>(world_.height));
     for (int y = 0; y < height; ++y) {
-        std::uint8_t* row = memory_.data() + static_cast<std::size_t>(world_.rowbytes) * y;
+        std::uint8_t* row = memory_.get() + static_cast<std::size_t>(world_.rowbytes) * y;
         const float* from = picture.at(0, y);
         if (order.red == kBgra.red)
             fill_row_of<kBgra>(pixel, from, row, width);
@@ -157,7 +160,7 @@ Picture HostWorld::picture() const {
     const std::size_t pixel = host_pixel_bytes(format_);
     Picture picture(world_.width, world_.height);
     for (int y = 0; y < world_.height; ++y) {
-        const std::uint8_t* row = memory_.data() + static_cast<std::size_t>(world_.rowbytes) * y;
+        const std::uint8_t* row = memory_.get() + static_cast<std::size_t>(world_.rowbytes) * y;
         for (int x = 0; x < world_.width; ++x) {
             const std::uint8_t* p = row + pixel * x;
             float* c = picture.at(x, y);
@@ -183,7 +186,7 @@ std::vector<std::uint8_t> HostWorld::pixel_bytes() const {
     std::vector<std::uint8_t> bytes;
     bytes.reserve(row_bytes * static_cast<std::size_t>(world_.height));
     for (int y = 0; y < world_.height; ++y) {
-        const std::uint8_t* row = memory_.data() + static_cast<std::size_t>(world_.rowbytes) * y;
+        const std::uint8_t* row = memory_.get() + static_cast<std::size_t>(world_.rowbytes) * y;
         bytes.insert(bytes.end(), row, row + row_bytes);
     }
     return bytes;
@@ -192,7 +195,7 @@ std::vector<std::uint8_t> HostWorld::pixel_bytes() const {
 bool HostWorld::padding_intact() const {
     const std::size_t row_bytes = host_pixel_bytes(format_) * static_cast<std::size_t>(world_.width);
     for (int y = 0; y < world_.height; ++y) {
-        const std::uint8_t* row = memory_.data() + static_cast<std::size_t>(world_.rowbytes) * y;
+        const std::uint8_t* row = memory_.get() + static_cast<std::size_t>(world_.rowbytes) * y;
         for (std::size_t k = row_bytes; k < static_cast<std::size_t>(world_.rowbytes); ++k)
             if (row[k] != kPaddingByte) return false;
     }

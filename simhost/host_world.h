@@ -8,6 +8,8 @@
 // world suites can answer a world's pixel format for any copy of its record.
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -60,7 +62,11 @@ public:
 
 private:
     PF_PixelFormat format_;
-    std::vector<std::uint8_t> memory_;
+    struct FreeMemory {
+        void operator()(std::uint8_t* memory) const noexcept { std::free(memory); }
+    };
+    // calloc'ed: a large world's pages start as zero without a pass over them.
+    std::unique_ptr<std::uint8_t[], FreeMemory> memory_;
     PF_EffectWorld world_{};
 };
 

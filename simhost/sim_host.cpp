@@ -252,14 +252,18 @@ PF_ParamDef SimHost::param_at(PF_ParamIndex index, A_long time) const {
     return def;
 }
 
-std::unique_ptr<HostWorld> SimHost::layer_world(PF_ParamIndex index, A_long time) const {
+std::shared_ptr<HostWorld> SimHost::layer_world(PF_ParamIndex index, A_long time) {
     const std::shared_ptr<const Clip> clip = clips_.clip(index);
     const Picture* picture = clip ? clip->at(time, settings_.time_step) : nullptr;
     if (picture == nullptr) return nullptr;
-    auto world = std::make_unique<HostWorld>(settings_.pixel_format, picture->width, picture->height,
-                                             settings_.row_padding, settings_.layer_origin_x, settings_.layer_origin_y);
-    world->fill(*picture);
-    return world;
+    const WorldShape shape{settings_.pixel_format, settings_.row_padding, settings_.layer_origin_x,
+                           settings_.layer_origin_y};
+    return layer_worlds_.world(clip, picture, shape, [&] {
+        auto world = std::make_shared<HostWorld>(shape.format, picture->width, picture->height, shape.row_padding,
+                                                 shape.origin_x, shape.origin_y);
+        world->fill(*picture);
+        return world;
+    });
 }
 
 std::size_t SimHost::checked_out_layers() const {

@@ -26,6 +26,7 @@
 #include "simhost/handle_store.h"
 #include "simhost/host_world.h"
 #include "simhost/layer_clips.h"
+#include "simhost/layer_world_cache.h"
 #include "simhost/mem_handles.h"
 #include "simhost/param_timeline.h"
 #include "simhost/row_thread_pool.h"
@@ -153,9 +154,12 @@ public:
     // Parameter `index` as the host hands it out at `time`: the registered record with the
     // value in effect then. A layer's world is left empty here (layers are checked out).
     PF_ParamDef param_at(PF_ParamIndex index, A_long time) const;
-    // A new world showing layer `index` at `time` in the render's pixel format, or null
-    // when that layer parameter selects no layer.
-    std::unique_ptr<HostWorld> layer_world(PF_ParamIndex index, A_long time) const;
+    // The world showing layer `index` at `time` in the render's pixel format, or null when
+    // that layer parameter selects no layer. Made once per clip picture and world shape
+    // and shared by later frames (see LayerWorldCache).
+    std::shared_ptr<HostWorld> layer_world(PF_ParamIndex index, A_long time);
+    // Layer worlds kept for later frames.
+    std::size_t kept_layer_worlds() const { return layer_worlds_.kept(); }
     // Layer worlds handed out by checkout_param and not checked in yet.
     std::size_t checked_out_layers() const;
     // iterate_generic's rows on the host's kept threads (settings().iterate_threads of them).
@@ -213,6 +217,7 @@ private:
     std::vector<std::string> misuses_;
     ParamTimeline values_;
     LayerClips clips_;
+    LayerWorldCache layer_worlds_;
     // By pixels; a frame's layer world may be checked out more than once.
     std::multimap<const void*, std::shared_ptr<HostWorld>> checked_out_layers_;
     // One pool per thread count asked for; a pool is kept until the host ends, since a

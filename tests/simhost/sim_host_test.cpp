@@ -3,7 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
+#include <functional>
+#include <limits>
+#include <memory>
 #include <mutex>
 #include <set>
 #include <string>
@@ -445,6 +449,132 @@ TEST(SimHostBlocks, AllocateFreeAndReallocate) {
     EXPECT_TRUE(basic->IsEqual("PF Handle Suite", "PF Handle Suite"));
     EXPECT_FALSE(basic->IsEqual("PF Handle Suite", "PF World Suite"));
     EXPECT_EQ(basic->Undefined(), kSPUnimplementedError);
+}
+
+}  // namespace
+}  // namespace fx
+
+namespace fx {
+namespace {
+
+Picture flat_picture(int width, int height, float value) {
+    Picture picture(width, height);
+    std::fill(picture.rgba.begin(), picture.rgba.end(), value);
+    return picture;
+}
+
+TEST(SimHostLayerWorlds, APictureBecomesAWorldOnceAndAChangeMakesANewOne) {
+    HostSettings settings;
+    settings.time_step = 1;
+    SimHost host(settings);
+    host.clips().set(0, Clip{{flat_picture(3, 2, 0.25f), flat_picture(3, 2, 0.5f)}});
+    std::shared_ptr<HostWorld> first = host.layer_world(0, 0);
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(host.layer_world(0, 0), first) << "a later frame of the same picture gets the kept world";
+    std::shared_ptr<HostWorld> second = host.layer_world(0, 1);
+    ASSERT_NE(second, first);
+    EXPECT_EQ(second->pixel_bytes(), std::vector<std::uint8_t>(3 * 2 * 4, 128));
+
+    // Each part of the world's shape makes a world of its own, filled like a fresh one.
+    const auto fresh_bytes = [&](const Picture& picture) {
+        const HostSettings& s = host.settings();
+        HostWorld fresh(s.pixel_format, picture.width, picture.height, s.row_padding, s.layer_origin_x,
+                        s.layer_origin_y);
+        fresh.fill(picture);
+        return fresh.pixel_bytes();
+    };
+    std::vector<std::shared_ptr<HostWorld>> seen = {first, second};
+    for (const auto& change : std::vector<std::function<void(HostSettings&)>>{
+             [](HostSettings& s) { s.pixel_format = PF_PixelFormat_ARGB128; },
+             [](HostSettings& s) { s.row_padding = 12; },
+             [](HostSettings& s) { s.layer_origin_x = 4; },
+             [](HostSettings& s) { s.layer_origin_y = 2; },
+         }) {
+        change(host.settings());
+        const std::shared_ptr<HostWorld> world = host.layer_world(0, 0);
+        ASSERT_NE(world, nullptr);
+        EXPECT_EQ(std::find(seen.begin(), seen.end(), world), seen.end()) << "a world of another shape was reused";
+        EXPECT_EQ(world->format(), host.settings().pixel_format);
+        EXPECT_EQ(world->world().rowbytes,
+                  static_cast<A_long>(host_pixel_bytes(world->format()) * 3) + host.settings().row_padding);
+        EXPECT_EQ(world->world().origin_x, host.settings().layer_origin_x);
+        EXPECT_EQ(world->world().origin_y, host.settings().layer_origin_y);
+        EXPECT_EQ(world->pixel_bytes(), fresh_bytes(flat_picture(3, 2, 0.25f)));
+        seen.push_back(world);
+    }
+
+    // A new clip for the layer: its own world, and the old clip's worlds go with it.
+    seen.clear();
+    first.reset();
+    second.reset();
+    const std::size_t before = live_host_worlds();
+    host.clips().set(0, Clip{{flat_picture(3, 2, 1.0f)}});
+    const std::shared_ptr<HostWorld> replaced = host.layer_world(0, 0);
+    EXPECT_EQ(replaced->pixel_bytes(), fresh_bytes(flat_picture(3, 2, 1.0f)));
+    EXPECT_EQ(host.kept_layer_worlds(), 1u);
+    EXPECT_EQ(live_host_worlds(), before - 6 + 1) << "the replaced clip's worlds are still alive";
+}
+
+TEST(SimHostLayerWorlds, OnlyAFewWorldsAreKept) {
+    SimHost host;
+    host.settings().time_step = 1;
+    Clip clip;
+    for (int frame = 0; frame < 40; ++frame) clip.frames.push_back(flat_picture(2, 2, frame / 40.0f));
+    host.clips().set(0, std::move(clip));
+    for (A_long time = 0; time < 40; ++time) ASSERT_NE(host.layer_world(0, time), nullptr);
+    EXPECT_EQ(host.kept_layer_worlds(), LayerWorldCache::kKeptWorlds);
+    EXPECT_EQ(live_host_worlds(), LayerWorldCache::kKeptWorlds);
+}
+
+}  // namespace
+}  // namespace fx
+
+namespace fx {
+namespace {
+
+// Every step boundary of the integer formats, and values no picture should hold.
+TEST(SimHostWorldFill, IntegerChannelsRoundToTheNearestStepHalvesUp) {
+    std::vector<float> values = {-1.0f,
+                                 -0.0f,
+                                 0.0f,
+                                 1e-40f,
+                                 1.0f,
+                                 1.5f,
+                                 1e30f,
+                                 std::nanf(""),
+                                 -std::nanf(""),
+                                 std::numeric_limits<float>::infinity(),
+                                 -std::numeric_limits<float>::infinity()};
+    for (const float steps : {255.0f, 32768.0f}) {
+        for (int k = 0; k <= 255; ++k) {
+            const float half = (static_cast<float>(k) + 0.5f) / steps;
+            values.insert(values.end(), {std::nextafter(half, 0.0f), half, std::nextafter(half, 1.0f)});
+        }
+    }
+    Picture picture(static_cast<int>(values.size()), 1);
+    for (std::size_t i = 0; i < values.size(); ++i)
+        for (int c = 0; c < 4; ++c) picture.rgba[4 * i + c] = values[i];
+    for (const PF_PixelFormat format : {PF_PixelFormat_ARGB32, PF_PixelFormat_BGRA32, PF_PixelFormat_ARGB64}) {
+        SCOPED_TRACE(format);
+        HostWorld world(format, picture.width, 1);
+        world.fill(picture);
+        const std::vector<std::uint8_t> bytes = world.pixel_bytes();
+        const bool deep = format == PF_PixelFormat_ARGB64;
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            // The reference: clamp, scale, round halves away from zero (not-a-number gives 0).
+            const float clamped = std::isnan(values[i]) ? 0.0f : std::clamp(values[i], 0.0f, 1.0f);
+            const long expected = std::lround(clamped * (deep ? 32768.0f : 255.0f));
+            long got = 0;
+            if (deep) {
+                std::uint16_t v = 0;
+                std::memcpy(&v, &bytes[8 * i], 2);
+                got = v;
+            } else {
+                got = bytes[4 * i];
+            }
+            ASSERT_EQ(got, expected) << "value " << values[i] << " (" << i << ")";
+        }
+    }
 }
 
 }  // namespace
