@@ -104,7 +104,7 @@ private:
 void BM_Upload(benchmark::State& state) {
     Bench bench(static_cast<int>(state.range(0)));
     if (!bench.ready()) return state.SkipWithError("no OpenGL context");
-    bench.upload();  // storage is specified once, as across frames
+    bench.upload();  // storage is set up once, as across frames
     bench.finish();
     for (auto _ : state) {
         bench.upload();
@@ -124,7 +124,7 @@ void BM_IdentityPass(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * kWidth * kHeight);
 }
 
-// The same pass with re-specification turned off altogether: storage of an unchanged size
+// The same pass with fresh storage turned off altogether: storage of an unchanged size
 // and format is kept either way, so the two should agree.
 void BM_IdentityPassKeptTarget(benchmark::State& state) {
     Bench bench(static_cast<int>(state.range(0)));

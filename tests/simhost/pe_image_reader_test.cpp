@@ -77,20 +77,20 @@ Bytes resource_tree(const std::vector<SampleResource>& resources, std::uint32_t 
 
 // DOS header, PE headers with 16 data directories and one section that holds the export
 // directory, its names and the resource tree.
-Bytes make_pe(const SampleImage& spec) {
+Bytes make_pe(const SampleImage& sample) {
     Bytes section;
     const std::size_t exports = reserve(section, 40);
-    const std::size_t table = reserve(section, 4 * spec.exports.size());
-    for (std::size_t i = 0; i < spec.exports.size(); ++i) {
-        const std::size_t at = reserve(section, spec.exports[i].size() + 1);
-        std::copy(spec.exports[i].begin(), spec.exports[i].end(), section.begin() + static_cast<std::ptrdiff_t>(at));
+    const std::size_t table = reserve(section, 4 * sample.exports.size());
+    for (std::size_t i = 0; i < sample.exports.size(); ++i) {
+        const std::size_t at = reserve(section, sample.exports[i].size() + 1);
+        std::copy(sample.exports[i].begin(), sample.exports[i].end(), section.begin() + static_cast<std::ptrdiff_t>(at));
         put(section, table + 4 * i, kSectionRva + at, 4);
     }
-    put(section, exports + 20, spec.exports.size() + spec.extra_functions, 4);
-    put(section, exports + 24, spec.exports.size(), 4);
+    put(section, exports + 20, sample.exports.size() + sample.extra_functions, 4);
+    put(section, exports + 24, sample.exports.size(), 4);
     put(section, exports + 32, kSectionRva + table, 4);
     reserve(section, (8 - section.size() % 8) % 8);
-    const Bytes tree = resource_tree(spec.resources, kSectionRva + static_cast<std::uint32_t>(section.size()));
+    const Bytes tree = resource_tree(sample.resources, kSectionRva + static_cast<std::uint32_t>(section.size()));
     section.insert(section.end(), tree.begin(), tree.end());
 
     Bytes image(kSectionFileOffset, 0);
@@ -99,17 +99,17 @@ Bytes make_pe(const SampleImage& spec) {
     put(image, 0x3C, pe, 4);
     put(image, pe, 0x00004550, 4);
     const std::size_t coff = pe + 4;
-    put(image, coff, spec.machine, 2);
+    put(image, coff, sample.machine, 2);
     put(image, coff + 2, 1, 2);
     const std::size_t optional_size = 112 + 16 * 8;
     put(image, coff + 16, optional_size, 2);
-    put(image, coff + 18, spec.dll ? 0x2022 : 0x0022, 2);
+    put(image, coff + 18, sample.dll ? 0x2022 : 0x0022, 2);
     const std::size_t optional = coff + 20;
-    put(image, optional, spec.magic, 2);
+    put(image, optional, sample.magic, 2);
     put(image, optional + 108, 16, 4);
     put(image, optional + 112, kSectionRva + exports, 4);
     put(image, optional + 116, 40, 4);
-    if (!spec.resources.empty()) {
+    if (!sample.resources.empty()) {
         put(image, optional + 112 + 16, kSectionRva + section.size() - tree.size(), 4);
         put(image, optional + 116 + 16, tree.size(), 4);
     }
@@ -124,12 +124,12 @@ Bytes make_pe(const SampleImage& spec) {
 }
 
 SampleImage plugin_like() {
-    SampleImage spec;
-    spec.exports = {"AmdPowerXpressRequestHighPerformance", "EffectMain", "NvOptimusEnablement",
+    SampleImage sample;
+    sample.exports = {"AmdPowerXpressRequestHighPerformance", "EffectMain", "NvOptimusEnablement",
                     "PluginDataEntryFunction"};
-    spec.resources = {{"PIPL", "#16000", 1033, {1, 0, 0, 0, 0, 0, 12, 0, 0, 0, 'M', 'I', 'B', '8'}},
+    sample.resources = {{"PIPL", "#16000", 1033, {1, 0, 0, 0, 0, 0, 12, 0, 0, 0, 'M', 'I', 'B', '8'}},
                       {"#16", "#1", 1033, {7, 7}}};
-    return spec;
+    return sample;
 }
 
 TEST(PeImageReader, ReadsExportsAndResources) {
@@ -148,11 +148,11 @@ TEST(PeImageReader, ReadsExportsAndResources) {
 }
 
 TEST(PeImageReader, ReportsWhatTheCheckComparesAsFound) {
-    SampleImage spec = plugin_like();
-    spec.exports.push_back("Extra");
-    spec.extra_functions = 1;
-    spec.dll = false;
-    const PeImage image = read_pe_image(make_pe(spec));
+    SampleImage sample = plugin_like();
+    sample.exports.push_back("Extra");
+    sample.extra_functions = 1;
+    sample.dll = false;
+    const PeImage image = read_pe_image(make_pe(sample));
     EXPECT_FALSE(image.dll);
     EXPECT_EQ(image.exported_functions, 6u);
     EXPECT_EQ(image.export_names.back(), "Extra");
