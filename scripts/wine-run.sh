@@ -3,8 +3,8 @@
 # the Windows build's CMAKE_CROSSCOMPILING_EMULATOR, so ctest runs the Windows tests
 # through it.
 #
-# The Wine prefix is FX_WINEPREFIX (default: wine-prefix beside this build's CMakeCache,
-# found from the program's folder upwards), made on first use, once even when several
+# The Wine prefix is FX_WINEPREFIX (default: wine-prefix in the build folder the program
+# lies in), made on first use, once even when several
 # tests start at the same time. Windows' OpenGL is Wine's opengl32 on the host's Mesa,
 # software-rendered, on the X display in DISPLAY (scripts/windows-test.sh starts an Xvfb).
 set -euo pipefail
@@ -19,17 +19,19 @@ wine=${FX_WINE:-/usr/lib/wine/wine64}
   exit 2
 }
 
-build_folder() {
+# The build folder above the program; a program outside every build folder (a Windows
+# command such as cmd) gets a prefix in the user's cache, never one in the source tree.
+prefix_for() {
   local dir
-  dir=$(cd "$(dirname "$1")" && pwd)
+  dir=$(cd "$(dirname "$1")" 2>/dev/null && pwd) || dir=/
   while [ "$dir" != / ]; do
-    [ -f "$dir/CMakeCache.txt" ] && { echo "$dir"; return; }
+    [ -f "$dir/CMakeCache.txt" ] && { echo "$dir/wine-prefix"; return; }
     dir=$(dirname "$dir")
   done
-  pwd
+  echo "${XDG_CACHE_HOME:-$HOME/.cache}/fx-wine-prefix"
 }
 
-export WINEPREFIX=${FX_WINEPREFIX:-$(build_folder "$1")/wine-prefix}
+export WINEPREFIX=${FX_WINEPREFIX:-$(prefix_for "$1")}
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 export LIBGL_ALWAYS_SOFTWARE=1
