@@ -26,6 +26,9 @@ inline constexpr int32_t kPresetSaveButtonFlags = 801;
 // Text parameters edit text kMaxTextIndex or below (by the magnitude of their flags).
 inline constexpr int32_t kMaxTextIndex = 31;
 // Point options.
+// kPixelPointFlags: the converter already gives the point as fractions of the layer, and
+// the binding divides by the target's size once more. Definitions undo the second division
+// with `Center * resolution` (the built-in transition does), so both stay as they are.
 inline constexpr int32_t kPixelPointFlags = 1;    // the shader receives the point divided by the frame size
 inline constexpr int32_t kFixedPointFlags = 100;  // the point cannot vary over time
 // Check and popup options: 1 and kFirstValueDefineFlags .. kLastValueDefineFlags make the

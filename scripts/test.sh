@@ -30,6 +30,6 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 bash scripts/tsan.sh build-tsan
 
 if [ -x scripts/fuzz.sh ] || [ -f scripts/fuzz.sh ]; then
-  bash scripts/fuzz.sh 60 30
+  bash scripts/fuzz.sh 30 15 10 15
 fi
 echo "test.sh: all tests passed"

@@ -46,7 +46,7 @@ private:
     void release();
 
     std::uint32_t id_ = 0;
-    std::int32_t width_ = 0;  // 0 x 0: storage never specified
+    std::int32_t width_ = 0;  // 0 x 0: storage never allocated
     std::int32_t height_ = 0;
     std::uint32_t requested_format_ = 0;
     bool mipmaps_current_ = false;

@@ -9,6 +9,7 @@
 
 #include "simhost/fxhost/clip_source.h"
 #include "simhost/fxhost/frame_timing.h"
+#include "simhost/fxhost/frame_writer.h"
 #include "simhost/fxhost/progress_bar.h"
 #include "simhost/fxhost/render_session.h"
 #include "simhost/fxhost/subcommand.h"
@@ -20,6 +21,16 @@ namespace {
 
 double progress_at(long long frame, long long frames) {
     return frames <= 1 ? 0.0 : 100.0 * static_cast<double>(frame) / static_cast<double>(frames - 1);
+}
+
+// Runs a step of writing the frames, telling a failed write as an error of the output.
+template <typename Step>
+void reporting_output_errors(Step step) {
+    try {
+        step();
+    } catch (const pictures::PictureError& error) {
+        throw EffectRunError(std::string("output ") + error.what());
+    }
 }
 
 int sequence(const SequenceOptions& options) {
@@ -37,6 +48,7 @@ int sequence(const SequenceOptions& options) {
     pictures::Picture first = from.frame(range.first);
     const FrameSize size = options.host.size.value_or(FrameSize{first.width, first.height});
     RenderSession effect(options.host, size, static_cast<A_long>(options.frames));
+    for (const std::string& warning : effect.warnings()) std::cerr << "fxhost sequence: " << warning << "\n";
     if (effect.layer_slots().empty())
         throw EffectRunError("--to: the effect has no layer parameter to show the incoming clip in");
     const int progress = effect.progress_slot();
@@ -44,6 +56,9 @@ int sequence(const SequenceOptions& options) {
 
     ProgressBar bar(range.last - range.first + 1, !options.quiet && output_is_terminal());
     FrameTiming timing;
+    // Each frame is written while the next one renders; a frame's time is from the start
+    // of its rendering to the start of the next frame's.
+    FrameWriter writer;
     for (long long frame = range.first; frame <= range.last; ++frame) {
         bar.show(frame - range.first, "frame " + std::to_string(frame));
         const auto start = std::chrono::steady_clock::now();
@@ -51,14 +66,11 @@ int sequence(const SequenceOptions& options) {
         effect.set_input(frame == range.first ? first : from.frame(frame));
         effect.set_layer(0, to.frame(frame));
         if (keyframed) effect.set_float(progress, progress_at(frame, options.frames), time);
-        const pictures::Picture result = effect.render(time);
-        try {
-            pictures::write_png(result, effect.file_bits(), output->name(frame));
-        } catch (const pictures::PictureError& error) {
-            throw EffectRunError(std::string("output ") + error.what());
-        }
+        pictures::Picture result = effect.render(time);
+        reporting_output_errors([&] { writer.write(std::move(result), effect.file_bits(), output->name(frame)); });
         timing.seconds.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
     }
+    reporting_output_errors([&] { writer.finish(); });
     bar.finish();
     if (!options.quiet) {
         std::cout << "fxhost sequence: wrote " << output->name(range.first) << " .. " << output->name(range.last)

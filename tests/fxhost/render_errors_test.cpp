@@ -57,6 +57,11 @@ TEST(FxhostRenderErrors, EachIsOneLineWithAFailingStatus) {
          {"sequence", "--from", temp / "c_%03d.png", "--to", good, "--frames", "2", "--output", temp / "o%d.png"},
          1,
          "c_000.png nor "},
+        // Frames are written while the next one renders: a failed write still ends the run.
+        {"sequence into a missing folder",
+         {"sequence", "--from", good, "--to", good, "--frames", "3", "--output", temp / "none/o%d.png"},
+         1,
+         "output " + temp / "none/o0.png" + ": "},
     };
     for (const ErrorCase& c : cases) {
         const FxhostRun run = run_fxhost(c.args);

@@ -101,6 +101,22 @@ TEST(RenderPicturesGl, AFileThePluginCannotDecodeRendersItsPlaceholderWithAWarni
     }
 }
 
+// A sequence warns of the picture it could not load just as a single frame does.
+TEST(RenderPicturesGl, ASequenceWarnsOfAPictureThePluginCannotDecode) {
+    TempFolder temp;
+    std::string text = kPicture;
+    text.insert(text.find("[ps0]"), "[par2]\nname=Incoming\nparam=Incoming\ntype=layer\nflags=1\n");
+    const std::string definition = temp.write("picture.fxdef", text);
+    const std::string damaged = temp.write("damaged.png", "not a picture at all");
+    const std::string clip = solid_png(temp / "clip.png");
+    const FxhostRun run = run_fxhost({"sequence", "--definition", definition, "--from", clip, "--to", clip, "--frames",
+                                      "2", "--set", "photo=" + damaged, "--output", temp / "f%d.png"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.err.find("fxhost sequence: warning: --set photo=" + damaged + ": the plug-in could not load"),
+              std::string::npos)
+        << run.err;
+}
+
 TEST(RenderPicturesGl, AMissingPictureOrAFolderIsAnError) {
     TempFolder temp;
     const std::string definition = temp.write("picture.fxdef", kPicture);

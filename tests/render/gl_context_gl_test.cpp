@@ -163,7 +163,7 @@ TEST_P(TextureCountGlTest, OneTexturePerInputAndPassOrRoutedBufferUpTo32) {
     EXPECT_EQ(renderer.texture_count(), row.expected);
     for (int k = 0; k < row.expected; ++k) {
         EXPECT_NE(renderer.texture(k).id(), 0u) << "slot " << k;
-        EXPECT_EQ(renderer.texture(k).width(), 0) << "never specified yet";
+        EXPECT_EQ(renderer.texture(k).width(), 0) << "never allocated yet";
     }
     EXPECT_EQ(renderer.texture(row.expected).id(), 0u);
     renderer.release_resources();
