@@ -4,6 +4,7 @@
 #include <windows.h>
 // clang-format off
 #include <commdlg.h>
+#include <objbase.h>
 #include <shlobj.h>
 // clang-format on
 
@@ -49,9 +50,25 @@ int CALLBACK select_start_folder(HWND window, UINT message, LPARAM, LPARAM data)
     return 0;
 }
 
+// The new-style folder browser is built of shell objects: the calling thread needs COM in
+// a single-threaded apartment while it runs. A thread that already has COM keeps it.
+class ComApartment {
+public:
+    ComApartment() : initialised_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+    ~ComApartment() {
+        if (initialised_) CoUninitialize();
+    }
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+
+private:
+    bool initialised_;
+};
+
 std::optional<std::string> choose_folder(const std::string& start_path) {
     const std::optional<std::wstring> start = to_utf16(start_path);
     if (!start) return std::nullopt;
+    const ComApartment com;
     BROWSEINFOW info{};
     info.hwndOwner = GetActiveWindow();
     info.ulFlags = 0x51;  // file-system folders only, edit box, new dialog style
@@ -77,8 +94,9 @@ std::optional<std::string> open_or_save(FileDialogAction action, const std::stri
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = GetActiveWindow();
-    dialog.lpstrFilter = filter->c_str();
-    dialog.nFilterIndex = 1;
+    // Without groups the dialog gets no filter at all (an empty one lists nothing).
+    dialog.lpstrFilter = filters.empty() ? nullptr : filter->c_str();
+    dialog.nFilterIndex = filters.empty() ? 0 : 1;
     dialog.lpstrFile = file;
     dialog.nMaxFile = 260;
     dialog.lpstrInitialDir = start->empty() ? nullptr : start->c_str();

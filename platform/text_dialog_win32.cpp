@@ -157,8 +157,10 @@ bool TextDialog::Run(const std::string& title, const std::string& message, const
         for (int i = 0; i < 3; ++i) SetWindowTextW(w.buttons[i], to_utf16(captions_[i]).c_str());
         SendMessageW(w.edit, EM_LIMITTEXT, kEditLimit, 0);
         SendMessageW(w.edit, EM_SETSEL, 0, -1);
-        SetFocus(w.edit);
+        // A hidden window cannot take the focus: shown first, then the edit field focused.
         ShowWindow(w.window, SW_SHOW);
+        SetForegroundWindow(w.window);
+        SetFocus(w.edit);
         if (mode_ == 0) ShowWindow(w.edit, SW_HIDE);
         for (int i = 0; i < 3; ++i)
             if (captions_[i].empty()) ShowWindow(w.buttons[i], SW_HIDE);
@@ -177,6 +179,8 @@ bool TextDialog::Run(const std::string& title, const std::string& message, const
             DispatchMessageW(&msg);
             if (text_taken_ && PeekMessageW(&msg, w.window, WM_CLOSE, WM_CLOSE, PM_REMOVE)) break;
         }
+        // Closed: the window goes out of sight at once, and is destroyed with the dialog.
+        if (w.window != nullptr) ShowWindow(w.window, SW_HIDE);
         return text_taken_;
     } catch (...) {
         return false;
@@ -191,6 +195,13 @@ LRESULT CALLBACK dialog_procedure(HWND window, UINT message, WPARAM wparam, LPAR
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
     }
     auto* w = reinterpret_cast<TextDialogWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    // Closed by the system (Alt+F4, the task bar, a close message sent from elsewhere):
+    // as Escape. The dialog's own close request is taken by its message loop instead.
+    if (message == WM_CLOSE && w != nullptr && w->dialog != nullptr && !w->dialog->text_taken()) {
+        w->press(-1);
+        return 0;
+    }
+    if (message == WM_DESTROY && w != nullptr && w->window == window) w->window = nullptr;
     if (message == WM_COMMAND && w != nullptr && w->dialog != nullptr) {
         const int id = LOWORD(wparam);
         if (id >= 1 && id <= 3) {

@@ -13,6 +13,7 @@ packages=(
   # /usr/lib/wine/wine64) and a virtual X server to run the Windows build's tests in.
   gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   dpkg-dev wine64 xvfb
+  googletest  # its sources, built for Windows by scripts/windows-test-deps.sh
   zenity xdotool  # the real file dialog on the virtual display (the dialogs test)
 )
 missing=()

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is needed, builds, and runs the whole test suite: a normal build, the
-# cross-built Windows plug-in and its check, an AddressSanitizer +
+# cross-built Windows plug-in and its check, the Windows tests under Wine (the CI subset;
+# `bash scripts/windows-test.sh --full` runs them all), an AddressSanitizer +
 # UndefinedBehaviorSanitizer build, the threaded render test under ThreadSanitizer, and a
 # short fuzzing run.
 set -euo pipefail
@@ -17,6 +18,9 @@ ctest --test-dir build --output-on-failure -j"$jobs"
 # The Windows plug-in, cross-built with the generators of the build above, and the check
 # of its exports and registration resource.
 FX_NATIVE_BUILD=build bash scripts/windows-build.sh build-windows
+# The simulated host and the tests built for Windows and run under Wine on a virtual
+# display; fxhost.exe's frames compared with the Linux fxhost's.
+FX_NATIVE_BUILD=build bash scripts/windows-test.sh build-windows-tests
 
 bash scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DFX_SANITIZE=ON -DFX_BENCHMARKS=OFF -DFX_WERROR=ON
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # windows-deps.sh: builds the plug-in's libraries (zlib, libpng, libjpeg, GLEW, nettle)
-# for 64-bit Windows from Debian's source packages, as static libraries in one prefix,
+# and the simulated host's scripting engine (duktape) for 64-bit Windows from Debian's source packages, as static libraries in one prefix,
 # and prints that prefix on its last line of output.
 #
 # The prefix is cached under ${FX_WINDOWS_DEPS_CACHE:-$HOME/.cache/fx-windows-deps}, in
@@ -17,7 +17,7 @@ toolchain=$root/cmake/toolchain-mingw64.cmake
 triple=x86_64-w64-mingw32
 jobs=$(nproc 2>/dev/null || echo 2)
 cache_root=${FX_WINDOWS_DEPS_CACHE:-$HOME/.cache/fx-windows-deps}
-packages=(zlib libpng1.6 libjpeg-turbo glew nettle)
+packages=(zlib libpng1.6 libjpeg-turbo glew nettle duktape)
 
 say() { echo "windows-deps: $*" >&2; }
 die() {
@@ -183,6 +183,26 @@ build_nettle() {
     --disable-openssl)
   logged make -C "$src" -j"$jobs" libnettle.a
   logged make -C "$src" install-headers install-static install-pkgconfig
+}
+
+# The simulated host's scripting engine: the one amalgamated C file of the source, as a
+# static library, with the pkg-config file the host's build looks for.
+build_duktape() {
+  local src=$1 dir
+  dir=$(dirname "$(find "$src" -path '*/src/duktape.c' -o -path '*/src-noline/duktape.c' | sort | head -n1)")
+  [ -f "$dir/duktape.c" ] || die "duktape.c not found in $src"
+  logged "$triple-gcc-posix" -O2 -std=c99 -c "$dir/duktape.c" -o "$work/duktape.o"
+  logged "$triple-ar" rcs "$prefix/lib/libduktape.a" "$work/duktape.o"
+  install -m 644 "$dir/duktape.h" "$dir/duk_config.h" "$prefix/include/"
+  mkdir -p "$prefix/lib/pkgconfig"
+  cat >"$prefix/lib/pkgconfig/duktape.pc" <<EOF
+prefix=$prefix
+Name: duktape
+Description: Embeddable JavaScript engine (static, for Windows)
+Version: $(basename "$src" | sed 's/^duktape-//')
+Libs: -L\${prefix}/lib -lduktape
+Cflags: -I\${prefix}/include
+EOF
 }
 
 need_programs() {

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/environment_variable.h"
 #include "platform/mouse_buttons.h"
 
 namespace fx {
@@ -26,17 +27,10 @@ const char* button_word(MouseButton button) {
 // The button word for one command, the caller's own setting restored afterwards.
 class HeldButton {
 public:
-    explicit HeldButton(MouseButton button) {
-        if (const char* before = std::getenv(platform::kMouseButtonsVariable)) before_ = before;
-        setenv(platform::kMouseButtonsVariable, button_word(button), 1);
+    explicit HeldButton(MouseButton button) : before_(platform::environment_variable(platform::kMouseButtonsVariable)) {
+        platform::set_environment_variable(platform::kMouseButtonsVariable, button_word(button));
     }
-    ~HeldButton() {
-        if (before_) {
-            setenv(platform::kMouseButtonsVariable, before_->c_str(), 1);
-        } else {
-            unsetenv(platform::kMouseButtonsVariable);
-        }
-    }
+    ~HeldButton() { platform::restore_environment_variable(platform::kMouseButtonsVariable, before_); }
     HeldButton(const HeldButton&) = delete;
     HeldButton& operator=(const HeldButton&) = delete;
 

@@ -19,8 +19,9 @@ struct HandleStore::Block {
 
 std::string pointer_text(const void* p) {
     if (p == nullptr) return "null";
+    // One form on every system ("%p" writes no 0x on Windows).
     char text[32];
-    std::snprintf(text, sizeof text, "%p", p);
+    std::snprintf(text, sizeof text, "0x%llx", static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(p)));
     return text;
 }
 

@@ -1,18 +1,12 @@
 #include "simhost/loaded_plugin.h"
 
-#include <dlfcn.h>
-
 #include <cstring>
 
 #include "AE_PluginData.h"
-#include "simhost/elf_section_reader.h"
 #include "simhost/recorded_call.h"
 
 namespace fx {
 namespace {
-
-// The section the plug-in build places its registration record in.
-constexpr const char* kPiplSection = ".pipl";
 
 struct RegistrationCall {
     Registration* registration;
@@ -52,24 +46,14 @@ std::string CommandResult::message() const {
 
 bool CommandResult::shows_message() const { return (out.out_flags & PF_OutFlag_DISPLAY_ERROR_MESSAGE) != 0; }
 
-LoadedPlugin::LoadedPlugin(SimHost& host, std::string path) : host_(host), path_(std::move(path)) {
-    library_ = dlopen(path_.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (library_ == nullptr) {
-        const char* reason = dlerror();
-        throw PluginLoadError("LoadedPlugin: " + path_ + ": cannot load the library (" +
-                              (reason ? reason : "no reason given") + ")");
-    }
-}
+LoadedPlugin::LoadedPlugin(SimHost& host, std::string path)
+    : host_(host), path_(std::move(path)), library_(std::make_unique<PluginLibrary>(path_)) {}
 
 LoadedPlugin::~LoadedPlugin() {
     if (flattened_copy_ != nullptr) host_.handles().dispose(flattened_copy_);
-    if (library_ != nullptr) dlclose(library_);
 }
 
-void* LoadedPlugin::symbol(const char* name) const {
-    dlerror();
-    return dlsym(library_, name);
-}
+void* LoadedPlugin::symbol(const char* name) const { return library_->symbol(name); }
 
 Registration LoadedPlugin::register_plugin(A_Err callback_answer) {
     auto entry = reinterpret_cast<PluginDataEntryFunctionPtr>(symbol("PluginDataEntryFunction"));
@@ -91,7 +75,7 @@ Registration LoadedPlugin::register_plugin(A_Err callback_answer) {
 }
 
 std::optional<PiplRecord> LoadedPlugin::pipl() const {
-    const auto bytes = read_elf_section(path_, kPiplSection);
+    const auto bytes = library_->registration_bytes();
     if (!bytes) return std::nullopt;
     return parse_pipl(*bytes);
 }

@@ -1,26 +1,22 @@
 #pragma once
-// A plug-in library opened the way the host opens it: loaded with dlopen, registered
-// through PluginDataEntryFunction, its registration record read from the library file,
+// A plug-in library opened the way the host opens it (PluginLibrary), registered
+// through PluginDataEntryFunction, its registration record read from the library,
 // and then driven command by command through its entry point. The handles the plug-in
 // hands back in out_data (global and sequence data) are kept and passed in again on
 // later commands, as the host does.
+#include <memory>
 #include <mutex>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "A.h"
 #include "AE_Effect.h"
 #include "simhost/pipl_record.h"
+#include "simhost/plugin_library.h"
 #include "simhost/sim_host.h"
 
 namespace fx {
-
-class PluginLoadError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 // The values the plug-in passed to the registration callback.
 struct Registration {
@@ -62,8 +58,8 @@ public:
     // `callback_answer`. Throws PluginLoadError when the library does not export it.
     Registration register_plugin(A_Err callback_answer = 0);
 
-    // The registration record from the library file's ".pipl" section; nothing when the file
-    // has none. Throws ElfFormatError or PiplFormatError for a damaged file or record.
+    // The registration record from the library (its ".pipl" section, or its "PiPL"
+    // resource on Windows); nothing when it has none. Throws ElfFormatError or PiplFormatError for a damaged file or record.
     std::optional<PiplRecord> pipl() const;
 
     // Runs one command with the host's parameter list. The entry point is the one the
@@ -99,7 +95,7 @@ private:
     // Commands may come from several threads at once (threaded rendering); the host's own
     // bookkeeping is guarded, the plug-in's code is not serialised by the host.
     mutable std::mutex mutex_;
-    void* library_ = nullptr;
+    std::unique_ptr<PluginLibrary> library_;
     std::string entry_point_name_ = "EffectMain";
     EntryPoint entry_point_ = nullptr;
     PF_Handle global_data_ = nullptr;

@@ -13,6 +13,7 @@
 #include "definition/loader/load_definition.h"
 #include "definition/loader/platform_parse_environment.h"
 #include "definition/parser_message.h"
+#include "platform/environment_variable.h"
 #include "platform/regular_file.h"
 
 namespace fx::fxhost {
@@ -54,7 +55,7 @@ AppliedEffect::StdoutAside::~StdoutAside() {
 AppliedEffect::AppliedEffect(const EffectChoice& choice) {
     if (choice.definition) {
         check_definition_file(*choice.definition);
-        setenv(kDefinitionFileVariable, choice.definition->c_str(), 1);
+        platform::set_environment_variable(kDefinitionFileVariable, *choice.definition);
     }
     origin_ = obtain_definition_text(builtin_text(BuiltinText::definition)).path;
     check_plugin_file(choice.plugin);

@@ -30,6 +30,7 @@
 
 #include "AE_Effect.h"
 #include "host/sequence_state.h"
+#include "platform/environment_variable.h"
 #include "simhost/custom_ui_events.h"
 #include "simhost/fxhost/applied_effect.h"
 #include "simhost/fxhost/panel_picture.h"
@@ -365,7 +366,7 @@ std::unique_ptr<AppliedEffect> opened_effect(const PanelOptions& options) {
 
 int run_panel(const std::vector<std::string>& args) {
     const PanelOptions options = parse_options(args);
-    if (!options.answers.empty()) setenv("FX_DIALOG_ANSWERS", options.answers.c_str(), 1);
+    if (!options.answers.empty()) platform::set_environment_variable("FX_DIALOG_ANSWERS", options.answers);
     // The effect is removed and the plug-in set down also when an action is refused.
     const std::unique_ptr<AppliedEffect> effect = opened_effect(options);
     if (!effect) return 1;

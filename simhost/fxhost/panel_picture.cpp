@@ -1,7 +1,9 @@
 #include "simhost/fxhost/panel_picture.h"
 
+#ifdef FX_CAIRO
 #include <cairo.h>
 #include <fontconfig/fontconfig.h>
+#endif
 
 #include <algorithm>
 #include <iostream>
@@ -218,10 +220,12 @@ void write_panel_picture(SimHost& host, LoadedPlugin& plugin, const std::vector<
         draw_panel(canvas, plugin, params, rows, values, effect_name);
         written = canvas.write_png(path);
     }
+#ifdef FX_CAIRO
     // The panel is the program's only picture: cairo's and fontconfig's font caches go
     // with it, so that nothing outlives the command.
     cairo_debug_reset_static_data();
     FcFini();
+#endif
     if (!written) throw std::runtime_error("fxhost panel: --png " + path + ": cannot write the file");
 }
 

@@ -11,6 +11,7 @@
 #include "host/sequence_state.h"
 #include "interactive/image_thumbnail.h"
 #include "platform/dialog_answers.h"
+#include "platform/environment_variable.h"
 
 namespace fx::fxhost {
 namespace {
@@ -43,16 +44,11 @@ private:
 // Names `path` as the answers file while it lives, then puts back what was named.
 class AnswersNamed {
 public:
-    explicit AnswersNamed(const std::string& path) {
-        if (const char* before = std::getenv(platform::kDialogAnswersVariable)) before_ = before;
-        setenv(platform::kDialogAnswersVariable, path.c_str(), 1);
+    explicit AnswersNamed(const std::string& path)
+        : before_(platform::environment_variable(platform::kDialogAnswersVariable)) {
+        platform::set_environment_variable(platform::kDialogAnswersVariable, path);
     }
-    ~AnswersNamed() {
-        if (before_)
-            setenv(platform::kDialogAnswersVariable, before_->c_str(), 1);
-        else
-            unsetenv(platform::kDialogAnswersVariable);
-    }
+    ~AnswersNamed() { platform::restore_environment_variable(platform::kDialogAnswersVariable, before_); }
     AnswersNamed(const AnswersNamed&) = delete;
     AnswersNamed& operator=(const AnswersNamed&) = delete;
 

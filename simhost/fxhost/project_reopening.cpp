@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "definition/loader/load_definition.h"
+#include "platform/environment_variable.h"
 #include "platform/regular_file.h"
 #include "simhost/fxhost/project_values.h"
 #include "simhost/saved_project.h"
@@ -24,7 +25,7 @@ ReopenedEffect reopen_project_file(const ProjectFile& project, const std::string
     const bool given = choice.definition.has_value();
     choice.definition = project_definition(project, project_path, choice.definition);
     choice.premiere = choice.premiere || project.premiere;
-    if (!choice.definition) unsetenv(kDefinitionFileVariable);  // the project was saved under the built-in text
+    if (!choice.definition) platform::unset_environment_variable(kDefinitionFileVariable);  // the project was saved under the built-in text
     ReopenedEffect reopened;
     try {
         reopened.effect = std::make_unique<AppliedEffect>(choice);

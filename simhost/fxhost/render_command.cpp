@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "definition/loader/load_definition.h"
+#include "platform/environment_variable.h"
 #include "platform/regular_file.h"
 #include "simhost/fxhost/applied_effect.h"
 #include "simhost/fxhost/project_file.h"
@@ -34,7 +35,7 @@ std::optional<ProjectFile> project_of(RenderOptions& options) {
     if (host.definition.empty()) {
         host.definition = project_definition(project, options.project, std::nullopt).value_or("");
         if (host.definition.empty())
-            unsetenv(kDefinitionFileVariable);  // saved under the built-in text
+            platform::unset_environment_variable(kDefinitionFileVariable);  // saved under the built-in text
         else if (!platform::is_regular_file(host.definition))
             throw EffectRunError("--project " + options.project + ": the definition it was saved under, " +
                                  host.definition +

@@ -8,6 +8,7 @@
 #include "definition/loader/builtin_text.h"
 #include "definition/loader/load_definition.h"
 #include "definition/loader/platform_parse_environment.h"
+#include "platform/environment_variable.h"
 #include "platform/regular_file.h"
 #include "render/gl/gl_context.h"
 #include "simhost/fxhost/picture_bridge.h"
@@ -100,7 +101,7 @@ RenderSession::RenderSession(const HostChoice& choice, FrameSize frame_size, A_l
             throw EffectRunError("--definition " + choice.definition + ": " + problem + ", expected a definition file");
         // The plug-in reads the definition file this variable names, as a user trying a
         // definition without rebuilding would set it.
-        setenv(kDefinitionFileVariable, choice.definition.c_str(), 1);
+        platform::set_environment_variable(kDefinitionFileVariable, choice.definition);
     }
     if (const std::string problem = kind_problem(choice.plugin); !problem.empty())
         throw EffectRunError("--plugin " + choice.plugin + ": " + problem + ", expected the plug-in library");

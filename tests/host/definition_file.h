@@ -9,6 +9,7 @@
 #include <string>
 
 #include "definition/loader/load_definition.h"
+#include "platform/environment_variable.h"
 
 namespace fx::test {
 
@@ -22,10 +23,10 @@ public:
         path_ = ::testing::TempDir() + "host_definition_" + std::to_string(getpid()) + "_" + std::to_string(++files) +
                 ".fxdef";
         std::ofstream(path_) << text;
-        setenv(kDefinitionFileVariable, path_.c_str(), 1);
+        platform::set_environment_variable(kDefinitionFileVariable, path_);
     }
     ~DefinitionFile() {
-        unsetenv(kDefinitionFileVariable);
+        platform::unset_environment_variable(kDefinitionFileVariable);
         std::remove(path_.c_str());
     }
     DefinitionFile(const DefinitionFile&) = delete;

@@ -15,6 +15,7 @@
 
 #include "definition_file.h"
 #include "host/sequence_state.h"
+#include "platform/environment_variable.h"
 #include "simhost/loaded_plugin.h"
 #include "simhost/sim_host.h"
 
@@ -121,7 +122,7 @@ void PrintTo(const SweepCase& c, std::ostream* os) { *os << c.label; }
 
 class FaultSweep : public ::testing::TestWithParam<SweepCase> {
 protected:
-    void TearDown() override { unsetenv(kDefinitionFileVariable); }
+    void TearDown() override { platform::unset_environment_variable(kDefinitionFileVariable); }
     test::DefinitionFile definition_{kDefinition};
 };
 

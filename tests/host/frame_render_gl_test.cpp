@@ -9,6 +9,7 @@
 
 #include "PrSDKAESupport.h"
 #include "definition/loader/load_definition.h"
+#include "platform/environment_variable.h"
 #include "simhost/effect_instance.h"
 #include "tests/host/frame_test_support.h"
 #include "tests/render/gl_test_support.h"
@@ -137,7 +138,7 @@ class BuiltinTransitionGl : public FrameRenderGl {
 protected:
     void SetUp() override {
         FrameRenderGl::SetUp();
-        unsetenv(kDefinitionFileVariable);
+        platform::unset_environment_variable(kDefinitionFileVariable);
     }
 };
 

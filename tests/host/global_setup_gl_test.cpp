@@ -7,6 +7,7 @@
 #include "definition/loader/load_definition.h"
 #include "host/global_state.h"
 #include "host/registration.h"
+#include "platform/environment_variable.h"
 #include "render/gl/gl_renderer.h"
 #include "simhost/loaded_plugin.h"
 #include "simhost/sim_host.h"
@@ -20,7 +21,7 @@ protected:
     void SetUp() override {
         test::GlTest::SetUp();
         // The shipped definition, not a developer's file.
-        unsetenv(kDefinitionFileVariable);
+        platform::unset_environment_variable(kDefinitionFileVariable);
     }
     void TearDown() override {
         EXPECT_TRUE(host_.suites().outstanding().empty()) << "suites left acquired";

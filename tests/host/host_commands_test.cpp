@@ -2,11 +2,10 @@
 // called directly (global set-up, which creates the record, is not part of this test).
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include <atomic>
 #include <condition_variable>
 #include <cstdlib>
+#include <filesystem>
 #include <future>
 #include <mutex>
 #include <stdexcept>
@@ -22,6 +21,7 @@
 #include "host/global_state.h"
 #include "host/process_mutex.h"
 #include "host/suite_cache.h"
+#include "platform/environment_variable.h"
 #include "simhost/sim_host.h"
 #include "tests/platform/temp_folder.h"
 
@@ -187,8 +187,8 @@ TEST_F(HostCommands, OptionsReloadsTheDefinitionUnderTheProcessMutex) {
     // the texts are marked dirty only once the reload is over.
     test::TempFolder temp;
     const std::string folder = temp / "definition-is-a-folder";
-    ASSERT_EQ(mkdir(folder.c_str(), 0700), 0);
-    setenv(kDefinitionFileVariable, folder.c_str(), 1);
+    ASSERT_TRUE(std::filesystem::create_directory(folder));
+    platform::set_environment_variable(kDefinitionFileVariable, folder);
 
     ReloadLatch latch;
     std::string reload_message;
@@ -202,7 +202,7 @@ TEST_F(HostCommands, OptionsReloadsTheDefinitionUnderTheProcessMutex) {
         return result;
     });
     if (!latch.wait_until_reading()) {
-        unsetenv(kDefinitionFileVariable);
+        platform::unset_environment_variable(kDefinitionFileVariable);
         FAIL() << "the reload reported nothing about the folder given as its definition file";
     }
     // The reload is in progress now and cannot end before the latch is released.
@@ -225,7 +225,7 @@ TEST_F(HostCommands, OptionsReloadsTheDefinitionUnderTheProcessMutex) {
 
     EXPECT_EQ(options.get(), PF_Err_NONE);
     EXPECT_EQ(sequence.get(), PF_Err_NONE);
-    unsetenv(kDefinitionFileVariable);
+    platform::unset_environment_variable(kDefinitionFileVariable);
     EXPECT_NE(reload_message.find(folder), std::string::npos) << reload_message;
     EXPECT_FALSE(free_during_reload) << "the definition was read without the process mutex";
     EXPECT_EQ(sequence_ran_after_reload, 1) << "a sequence command ran while the definition was being reloaded";
@@ -239,8 +239,8 @@ TEST_F(HostCommands, OptionsSwallowsAFailingReloadAndStillMarksTextsDirty) {
     // have the next frame re-apply the texts.
     test::TempFolder temp;
     const std::string folder = temp / "definition-is-a-folder";
-    ASSERT_EQ(mkdir(folder.c_str(), 0700), 0);
-    setenv(kDefinitionFileVariable, folder.c_str(), 1);
+    ASSERT_TRUE(std::filesystem::create_directory(folder));
+    platform::set_environment_variable(kDefinitionFileVariable, folder);
     int reports = 0;
     PF_Err result = -1;
     {
@@ -250,7 +250,7 @@ TEST_F(HostCommands, OptionsSwallowsAFailingReloadAndStillMarksTextsDirty) {
         });
         result = options_command(&in_, &out_, nullptr, nullptr);
     }
-    unsetenv(kDefinitionFileVariable);
+    platform::unset_environment_variable(kDefinitionFileVariable);
     EXPECT_EQ(reports, 1);
     EXPECT_EQ(result, PF_Err_NONE);
     EXPECT_EQ(state().texts_dirty, 1);

@@ -13,6 +13,7 @@
 #include "host/command_handlers.h"
 #include "host/global_state.h"
 #include "host/suite_cache.h"
+#include "platform/environment_variable.h"
 #include "render/gl/gl_renderer.h"
 #include "render/shader_builtin_texts.h"
 #include "simhost/sim_host.h"
@@ -30,7 +31,7 @@ protected:
         path_ = ::testing::TempDir() + "options_gl_test_" + std::to_string(getpid()) + "_" +
                 ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".fxdef";
         write_definition("[settings]\nname=Options Test\n[ps0]\nvoid main() { gl_FragColor = vec4(1.0); }\n");
-        setenv(kDefinitionFileVariable, path_.c_str(), 1);
+        platform::set_environment_variable(kDefinitionFileVariable, path_);
         load_definition();
 
         renderer_.set_definition(&effect_definition());
@@ -51,7 +52,7 @@ protected:
     }
 
     void TearDown() override {
-        unsetenv(kDefinitionFileVariable);
+        platform::unset_environment_variable(kDefinitionFileVariable);
         if (global_ == nullptr) return;
         host_.texts().remove(out_.return_msg);
         renderer_.release_resources();

@@ -16,6 +16,7 @@
 #include "host/pipl/pipl_section.h"
 #include "host/registration.h"
 #include "simhost/elf_section_reader.h"
+#include "simhost/plugin_library.h"
 
 namespace fx {
 namespace {
@@ -95,9 +96,12 @@ TEST(RegistrationResource, EncoderWritesTheTableBytes) {
     EXPECT_EQ(actual, expected) << first_difference(actual, expected);
 }
 
+// Read as the host reads it: the library's section on Linux, its "PiPL" resource (id
+// 16000) from the loaded library on Windows.
 TEST(RegistrationResource, PluginLibraryCarriesExactlyTheBytesInItsSection) {
-    const auto section = read_elf_section(FX_PLUGIN_PATH, pipl::kSectionName);
-    ASSERT_TRUE(section.has_value()) << FX_PLUGIN_PATH << " has no " << pipl::kSectionName << " section";
+    const PluginLibrary library(FX_PLUGIN_PATH);
+    const auto section = library.registration_bytes();
+    ASSERT_TRUE(section.has_value()) << FX_PLUGIN_PATH << " carries no registration record";
     const Bytes expected = expected_resource();
     EXPECT_EQ(*section, expected) << first_difference(*section, expected);
 }

@@ -17,6 +17,7 @@
 #include "definition/loader/load_definition.h"
 #include "host/image_records.h"
 #include "host/sequence_state.h"
+#include "platform/environment_variable.h"
 #include "simhost/loaded_plugin.h"
 #include "simhost/saved_project.h"
 #include "simhost/sim_host.h"
@@ -38,14 +39,14 @@ protected:
                 std::to_string(++files) + ".fxdef";
         std::ofstream(path_) << "[settings]\nusegpu=-1\nimgwidth=40\nimgheight=30\n"
                              << params << "[ps0]\nvoid main() { gl_FragColor = vec4(1.0); }\n";
-        setenv(kDefinitionFileVariable, path_.c_str(), 1);
+        platform::set_environment_variable(kDefinitionFileVariable, path_);
         ASSERT_EQ(plugin_.call(PF_Cmd_GLOBAL_SETUP).result, PF_Err_NONE);
     }
 
     void TearDown() override {
         if (plugin_.sequence_data() != nullptr) plugin_.call(PF_Cmd_SEQUENCE_SETDOWN);
         if (plugin_.global_data() != nullptr) plugin_.call(PF_Cmd_GLOBAL_SETDOWN);
-        unsetenv(kDefinitionFileVariable);
+        platform::unset_environment_variable(kDefinitionFileVariable);
         std::remove(path_.c_str());
         EXPECT_TRUE(host_.suites().outstanding().empty()) << "suites left acquired";
         EXPECT_EQ(host_.handles().live_count(), 0u) << host_.handles().leak_report();

@@ -4,11 +4,30 @@
 
 #include <optional>
 
+#include "platform/environment_variable.h"
 #include "tests/platform/scoped_env.h"
 
 namespace fx::platform {
 namespace {
 
+#ifdef _WIN32
+// The shell's known folders: the user's roaming application data and the machine's
+// shared one, as the system's own variables name them, without a closing backslash.
+TEST(AppDataFolder, NamesTheShellsKnownFolders) {
+    const std::string per_user = app_data_folder(DataScope::per_user);
+    const std::string all_users = app_data_folder(DataScope::all_users);
+    ASSERT_FALSE(per_user.empty());
+    ASSERT_FALSE(all_users.empty());
+    EXPECT_NE(per_user, all_users);
+    EXPECT_NE(per_user.back(), '\\');
+    EXPECT_NE(all_users.back(), '\\');
+    const std::optional<std::string> appdata = environment_variable("APPDATA");
+    const std::optional<std::string> programdata = environment_variable("ProgramData");
+    ASSERT_TRUE(appdata && programdata) << "the system names no APPDATA or ProgramData";
+    EXPECT_EQ(_stricmp(per_user.c_str(), appdata->c_str()), 0) << per_user << " vs " << *appdata;
+    EXPECT_EQ(_stricmp(all_users.c_str(), programdata->c_str()), 0) << all_users << " vs " << *programdata;
+}
+#else
 using std::nullopt;
 
 struct FolderCase {
@@ -48,6 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "/usr/local/share"},
         FolderCase{"no_home_no_per_user_folder", nullopt, nullopt, nullopt, "", "/usr/local/share"}),
     [](const auto& info) { return std::string(info.param.name); });
+#endif
 
 }  // namespace
 }  // namespace fx::platform

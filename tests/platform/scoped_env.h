@@ -1,10 +1,11 @@
 #pragma once
 // Sets or clears environment variables for one test and puts the old values back.
-#include <cstdlib>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "platform/environment_variable.h"
 
 namespace fx::test {
 
@@ -14,22 +15,14 @@ public:
     ScopedEnv(const ScopedEnv&) = delete;
     ScopedEnv& operator=(const ScopedEnv&) = delete;
     ~ScopedEnv() {
-        for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) {
-            if (it->second)
-                setenv(it->first.c_str(), it->second->c_str(), 1);
-            else
-                unsetenv(it->first.c_str());
-        }
+        for (auto it = saved_.rbegin(); it != saved_.rend(); ++it)
+            platform::restore_environment_variable(it->first, it->second);
     }
 
     // `value` nullopt clears the variable.
     void set(const std::string& name, std::optional<std::string> value) {
-        const char* old = std::getenv(name.c_str());
-        saved_.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
-        if (value)
-            setenv(name.c_str(), value->c_str(), 1);
-        else
-            unsetenv(name.c_str());
+        saved_.emplace_back(name, platform::environment_variable(name));
+        platform::restore_environment_variable(name, value);
     }
 
 private:

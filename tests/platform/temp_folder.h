@@ -3,6 +3,7 @@
 // when the test ends.
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -11,10 +12,18 @@ namespace fx::test {
 
 class TempFolder {
 public:
+    // A new folder with a random name (mkdtemp's way, which Windows lacks): a name taken
+    // already is not reused, so tests running side by side never share one.
     TempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "fxtest-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "TempFolder: mkdtemp failed for " << pattern;
-        path_ = pattern;
+        std::random_device seed;
+        std::mt19937_64 random(seed());
+        const std::filesystem::path base = std::filesystem::temp_directory_path();
+        for (int attempt = 0; attempt < 100 && path_.empty(); ++attempt) {
+            const std::filesystem::path candidate = base / ("fxtest-" + std::to_string(random() % 1000000000000ULL));
+            std::error_code error;
+            if (std::filesystem::create_directory(candidate, error)) path_ = candidate.string();
+        }
+        if (path_.empty()) ADD_FAILURE() << "TempFolder: cannot make a folder in " << base.string();
     }
     ~TempFolder() {
         std::error_code ignored;
